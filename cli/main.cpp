@@ -1,0 +1,21 @@
+// orv5: the command-line companion of the analyser.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Orv5 Save Analyser: decode Orv5 save files from the command line"};
+  app.require_subcommand(1);
+
+  std::vector<std::string> infoFiles;
+  auto* info = app.add_subcommand("info", "One line of container facts per save file");
+  info->add_option("files", infoFiles, "Save files")->required();
+
+  CLI11_PARSE(app, argc, argv);
+  if (info->parsed()) return orv5::RunInfoCommand(infoFiles, std::cout, std::cerr);
+  return 0;
+}

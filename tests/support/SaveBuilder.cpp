@@ -1,0 +1,103 @@
+#include "tests/support/SaveBuilder.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace orv5::testing {
+
+ByteWriter& ByteWriter::Int(int32_t value) {
+  const auto v = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  return *this;
+}
+
+ByteWriter& ByteWriter::Short(int16_t value) {
+  const auto v = static_cast<uint16_t>(value);
+  bytes_.push_back(static_cast<uint8_t>(v & 0xFF));
+  bytes_.push_back(static_cast<uint8_t>(v >> 8));
+  return *this;
+}
+
+ByteWriter& ByteWriter::Byte(uint8_t value) {
+  bytes_.push_back(value);
+  return *this;
+}
+
+ByteWriter& ByteWriter::Str(std::string_view text) {
+  Int(static_cast<int32_t>(text.size()));
+  return Raw(text);
+}
+
+ByteWriter& ByteWriter::UStr(std::string_view text, bool wide) {
+  Int(static_cast<int32_t>(text.size()));
+  for (char ch : text) {
+    Byte(static_cast<uint8_t>(ch));
+    if (wide) Byte(0);
+  }
+  return *this;
+}
+
+ByteWriter& ByteWriter::Raw(std::string_view bytes) {
+  bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  return *this;
+}
+
+ByteWriter& ByteWriter::Raw(const Bytes& bytes) {
+  bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  return *this;
+}
+
+ByteWriter& ByteWriter::Zeros(size_t count) {
+  bytes_.insert(bytes_.end(), count, 0);
+  return *this;
+}
+
+ByteWriter& ByteWriter::IntList(const std::vector<int32_t>& values) {
+  Int(static_cast<int32_t>(values.size()));
+  for (int32_t v : values) Int(v);
+  return *this;
+}
+
+void ByteWriter::PutInt(size_t offset, int32_t value) {
+  const auto v = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) bytes_.at(offset + i) = static_cast<uint8_t>(v >> (8 * i));
+}
+
+Bytes Deflate(const Bytes& body, bool finish, int level) {
+  z_stream zs{};
+  if (deflateInit(&zs, level) != Z_OK) throw std::runtime_error("deflateInit failed");
+  Bytes out(deflateBound(&zs, body.size()) + 64);
+  zs.next_in = const_cast<Bytef*>(body.data());
+  zs.avail_in = static_cast<uInt>(body.size());
+  zs.next_out = out.data();
+  zs.avail_out = static_cast<uInt>(out.size());
+  const int ret = deflate(&zs, finish ? Z_FINISH : Z_SYNC_FLUSH);
+  if (ret != (finish ? Z_STREAM_END : Z_OK)) throw std::runtime_error("deflate failed");
+  out.resize(zs.total_out);
+  deflateEnd(&zs);
+  return out;
+}
+
+Bytes BuildContainer(const Bytes& header, const Bytes& body, const ContainerOptions& options) {
+  const Bytes stream = Deflate(body, options.FinishStream, options.Level);
+  ByteWriter file;
+  file.Raw(header);
+  for (size_t at = 0; at < stream.size(); at += options.ChunkSize) {
+    const size_t length = std::min(options.ChunkSize, stream.size() - at);
+    file.Int(static_cast<int32_t>(length));
+    file.Raw(Bytes(stream.begin() + at, stream.begin() + at + length));
+  }
+  if (options.WriteTerminator) file.Int(options.TerminatorValue);
+  file.Raw(options.Tail);
+  return file.Take();
+}
+
+Bytes MagicHeader(const Bytes& fieldBytes) {
+  ByteWriter header;
+  header.Raw("ORV5").Raw(fieldBytes);
+  return header.Take();
+}
+
+}  // namespace orv5::testing
