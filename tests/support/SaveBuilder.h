@@ -17,7 +17,7 @@ class ByteWriter {
   ByteWriter& Short(int16_t value);
   ByteWriter& Byte(uint8_t value);
   ByteWriter& Bool(bool value) { return Byte(value ? 1 : 0); }
-  ByteWriter& Str(std::string_view text);             // int32 count, 8-bit units
+  ByteWriter& Str(std::string_view text);              // int32 count, 8-bit units
   ByteWriter& UStr(std::string_view text, bool wide);  // int32 count, 8- or 16-bit units
   ByteWriter& Raw(std::string_view bytes);
   ByteWriter& Raw(const Bytes& bytes);
@@ -35,10 +35,10 @@ class ByteWriter {
 
 struct ContainerOptions {
   size_t ChunkSize = 65536;
-  bool FinishStream = true;      // false: the stream ends on a sync-flush boundary
-  bool WriteTerminator = true;   // false: the chunk list runs to the end of the file
+  bool FinishStream = true;     // false: the stream ends on a sync-flush boundary
+  bool WriteTerminator = true;  // false: the chunk list runs to the end of the file
   int32_t TerminatorValue = 0;
-  Bytes Tail;                    // bytes after the terminator word
+  Bytes Tail;  // bytes after the terminator word
   int Level = 6;
 };
 
