@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Shared set-up for run.sh and test.sh: installs the Debian packages the build needs
+# (only those missing), then configures and builds into the given folder.
+set -euo pipefail
+
+ORV5_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ORV5_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  zlib1g-dev nlohmann-json3-dev libcli11-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-charts-dev libgl-dev
+  clang libclang-rt-dev desktop-file-utils shared-mime-info
+)
+
+orv5_install_packages() {
+  local missing=()
+  for package in "${ORV5_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# orv5_build BUILD_DIR [extra cmake arguments...]
+orv5_build() {
+  local dir="$1"
+  shift
+  cmake -S "$ORV5_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
