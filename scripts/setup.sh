@@ -9,7 +9,7 @@ ORV5_PACKAGES=(
   zlib1g-dev nlohmann-json3-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libgl-dev
-  clang libclang-rt-dev desktop-file-utils shared-mime-info
+  clang libclang-rt-dev desktop-file-utils shared-mime-info locales
 )
 
 orv5_install_packages() {
@@ -31,4 +31,12 @@ orv5_build() {
   shift
   cmake -S "$ORV5_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
+}
+
+# The formatter's tests check the decimal point under a German locale; make one if we can.
+orv5_make_test_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || echo "note: no de_DE.UTF-8 locale; its tests will skip"
 }
