@@ -1,11 +1,21 @@
 // orv5: the command-line companion of the analyser.
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/WriteCommands.h"
+
+namespace {
+
+void AddWriteOptions(CLI::App& command, orv5::WriteRequest& request) {
+  command.add_option("save", request.Save, "Save file to read")->required();
+  command.add_option("-o,--out", request.Out, "File to write")->required();
+  command.add_flag("--force", request.Force, "Allow writing over the save that is read");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Orv5 Save Analyser: decode Orv5 save files from the command line"};
@@ -21,9 +31,26 @@ int main(int argc, char** argv) {
 
   auto* tables = app.add_subcommand("tables", "Every built-in reference table as JSON");
 
+  orv5::WriteRequest cureRequest;
+  auto* cure = app.add_subcommand("cure", "Write SAVE without its runaway reload records, re-deflated");
+  AddWriteOptions(*cure, cureRequest);
+
+  orv5::WriteRequest imageRequest;
+  auto* image = app.add_subcommand("image", "Write the decoded analysis image of SAVE");
+  AddWriteOptions(*image, imageRequest);
+
+  orv5::WriteRequest singleRequest;
+  int32_t singlePlayer = 0;
+  auto* single = app.add_subcommand("single", "Write SAVE as a single-player game with one human player");
+  AddWriteOptions(*single, singleRequest);
+  single->add_option("--player", singlePlayer, "Slot of the player who stays human")->required();
+
   CLI11_PARSE(app, argc, argv);
   if (info->parsed()) return orv5::RunInfoCommand(infoFiles, std::cout, std::cerr);
   if (json->parsed()) return orv5::RunJsonCommand(jsonFiles, std::cout, std::cerr);
   if (tables->parsed()) return orv5::RunTablesCommand(std::cout);
+  if (cure->parsed()) return orv5::RunCureCommand(cureRequest, std::cout, std::cerr);
+  if (image->parsed()) return orv5::RunImageCommand(imageRequest, std::cout, std::cerr);
+  if (single->parsed()) return orv5::RunSingleCommand(singleRequest, singlePlayer, std::cout, std::cerr);
   return 0;
 }
