@@ -45,4 +45,16 @@ SaveAnalysis Save5Analyse(const SaveContainer& container) {
   return save;
 }
 
+SaveAnalysis AnalyseBody(const SaveContainer& container, SaveAnalysis header) {
+  SaveAnalysis save = std::move(header);
+  ParseContext ctx{ImageReader(container.Image()), container.BodyStart, container.HasBody(), container.BodyStart};
+  if (ctx.HasBody) {
+    ReadBodyValues(ctx, save);
+    ReadReplayLog(ctx, save);
+    ReadBodySections(ctx, save);
+  }
+  CheckValues(save, save.PreSessionCount);
+  return save;
+}
+
 }  // namespace orv5
