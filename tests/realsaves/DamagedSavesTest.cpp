@@ -84,18 +84,21 @@ TEST_P(DamagedSave, BodyCutEvery256KB) {
   }
 }
 
+// 1,000 random byte changes in the body, 20 at a time.
 TEST_P(DamagedSave, RandomByteChanges) {
   if (!save_.HasBody()) GTEST_SKIP() << "no body";
   std::mt19937 random(20261208);
-  ByteBuffer image = save_.SaveImage;
-  SaveContainer copy = WithImage(image);
+  SaveContainer copy = WithImage(save_.SaveImage);
   std::uniform_int_distribution<int32_t> position(save_.BodyStart, save_.ImageLength - 1);
-  for (int change = 0; change < 1000; ++change) {
-    const int32_t at = position(random);
-    const uint8_t old = copy.SaveImage[at];
-    copy.SaveImage[at] = static_cast<uint8_t>(random());
+  for (int round = 0; round < 50; ++round) {
+    std::vector<std::pair<int32_t, uint8_t>> changed;
+    for (int change = 0; change < 20; ++change) {
+      const int32_t at = position(random);
+      changed.emplace_back(at, copy.SaveImage[at]);
+      copy.SaveImage[at] = static_cast<uint8_t>(random());
+    }
     ExpectWithinCapacities(Save5Analyse(copy));
-    copy.SaveImage[at] = old;
+    for (auto it = changed.rbegin(); it != changed.rend(); ++it) copy.SaveImage[it->first] = it->second;
   }
 }
 
@@ -110,8 +113,8 @@ TEST_P(DamagedSave, AbsurdCountsNearMarkers) {
   for (int32_t marker : markers) {
     const int32_t hit = reader.FindInt(marker, std::max(save_.BodyStart, 0));
     if (hit == 0) continue;
-    for (int32_t offset = -16; offset <= 64; offset += 4) {
-      for (int32_t value : {-1, -2147483647 - 1, 2147483647, 1000000}) {
+    for (int32_t offset = -16; offset <= 48; offset += 8) {
+      for (int32_t value : {-2147483647 - 1, 2147483647}) {
         int32_t at = hit + offset;
         if (at < 0 || at + 4 > copy.ImageLength) continue;
         ByteBuffer original(copy.SaveImage.begin() + at, copy.SaveImage.begin() + at + 4);

@@ -1,7 +1,9 @@
 // Checked reads and searches over the analysis image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <random>
 #include <string>
 
 #include "savefile/ImageReader.h"
@@ -164,6 +166,34 @@ TEST(Searches, BytesPastTheEndCountAsZeros) {
   EXPECT_EQ(reader.FindInt(7, 0), 2);  // 07 00 | 00 00
   EXPECT_EQ(reader.FindInt(0, 0), 3);
   EXPECT_EQ(reader.FindStr(std::string("\x07\x00\x00", 3), 0), 2);
+}
+
+// The vectorised search must agree with the plain definition: the first offset at or after
+// the start where the needle stands, bytes past the end counting as zeros.
+int32_t NaiveFind(const Bytes& image, const std::string& needle, int32_t start) {
+  const auto size = static_cast<int32_t>(image.size());
+  for (int32_t p = std::max(start, 0); p < size; ++p) {
+    bool match = true;
+    for (size_t j = 0; j < needle.size() && match; ++j) {
+      const uint8_t b = p + j < image.size() ? image[p + j] : 0;
+      match = b == static_cast<uint8_t>(needle[j]);
+    }
+    if (match) return p;
+  }
+  return 0;
+}
+
+TEST(Searches, AgreeWithThePlainDefinitionOnRandomData) {
+  std::mt19937 random(42);
+  for (int round = 0; round < 20000; ++round) {
+    Bytes image(random() % 120);
+    for (auto& b : image) b = static_cast<uint8_t>(random() % 3);  // few values: many near misses
+    std::string needle(1 + random() % 6, '\0');
+    for (auto& c : needle) c = static_cast<char>(random() % 3);
+    const auto start = static_cast<int32_t>(random() % (image.size() + 2));
+    ASSERT_EQ(ImageReader(image).FindStr(needle, start), NaiveFind(image, needle, start))
+        << "round " << round << ", size " << image.size() << ", needle length " << needle.size();
+  }
 }
 
 TEST(Writers, WriteInsideTheFileOnly) {

@@ -1,0 +1,46 @@
+// orv5 json FILE...: the whole analysis of each save. One file prints one JSON object; several
+// print one JSON array holding an object per save that loaded, in the order given. A file that
+// fails to load is reported on the error stream and makes the exit status 1; the others still
+// print. Texts that are not valid UTF-8 (16-bit save texts keep only their low bytes) are
+// written with U+FFFD in place of the bad bytes.
+#include <ostream>
+#include <variant>
+
+#include "analysis/Save5Analyse.h"
+#include "cli/AnalysisJson.h"
+#include "cli/Commands.h"
+#include "savefile/Container.h"
+
+namespace orv5 {
+
+namespace {
+
+std::string Dump(const nlohmann::json& document) {
+  return document.dump(1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace
+
+int RunJsonCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+  const bool asArray = files.size() != 1;
+  int status = 0;
+  bool first = true;
+  if (asArray) out << "[";
+  for (const std::string& file : files) {
+    LoadResult result = LoadSave(file);
+    if (const auto* error = std::get_if<LoadError>(&result)) {
+      err << file << ": " << error->Message << "\n";
+      status = 1;
+      continue;
+    }
+    const SaveContainer& container = std::get<SaveContainer>(result);
+    if (asArray) out << (first ? "\n" : ",\n");
+    first = false;
+    out << Dump(AnalysisJson(container, Save5Analyse(container)));
+  }
+  if (asArray) out << (first ? "]" : "\n]");
+  if (!first || asArray) out << "\n";
+  return status;
+}
+
+}  // namespace orv5
