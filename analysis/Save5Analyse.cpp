@@ -11,6 +11,24 @@ StepDiagnostic& AddStep(SaveAnalysis& save, std::string step) {
 
 namespace {
 
+// Early builds of the base game keep none of the per-player sections where later builds do;
+// empty tables must then not read as "nothing there".
+void NoteEarlyBuild(SaveAnalysis& save) {
+  constexpr int32_t FirstVersionWithBuildText = 6;
+  if (save.SaveVersion >= FirstVersionWithBuildText || save.IsQEL || save.HasExpansion1) return;
+  static const char* const perPlayerSteps[] = {"history",    "relations",     "policies", "technologies",
+                                               "statistics", "notifications", "cities"};
+  for (const StepDiagnostic& step : save.Diagnostics) {
+    for (const char* name : perPlayerSteps) {
+      if (step.Step == name && step.Found) return;
+    }
+  }
+  AddStep(save, "early build").Stop =
+      "This save was written by an early build of the base game (version " + save.GameVersionText +
+      "). Its settings, players, replay log and reload sessions are shown; cities, policies, technologies, "
+      "statistics, notifications, history and city-state relations cannot be read from this build.";
+}
+
 // The sections after the replay log each find their own start by searching the body.
 void ReadBodySections(ParseContext& ctx, SaveAnalysis& save) {
   ReadLeague(ctx, save);
@@ -24,6 +42,7 @@ void ReadBodySections(ParseContext& ctx, SaveAnalysis& save) {
   ReadCities(ctx, save);
   ComputeDerivedValues(save);
   FindCancer(ctx, save);
+  NoteEarlyBuild(save);
 }
 
 }  // namespace

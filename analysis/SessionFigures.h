@@ -3,7 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/SaveAnalysis.h"
+
 namespace orv5 {
+
+// Recomputes the play sessions and their average length from a pre-session count, as when
+// the user corrects that count on the reloads page.
+void CheckValues(SaveAnalysis& save, int32_t preSessionCount);
 
 // Hours, minutes of the hour and seconds of the minute: "     0:28:25".
 std::string AverageSessionText(int32_t seconds);

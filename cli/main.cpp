@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ReportCommand.h"
 #include "cli/WriteCommands.h"
 
 namespace {
@@ -31,6 +32,22 @@ int main(int argc, char** argv) {
 
   auto* tables = app.add_subcommand("tables", "Every built-in reference table as JSON");
 
+  orv5::ReportOptions reportOptions;
+  auto* report = app.add_subcommand("report", "What every tab of the window shows, one control value per line");
+  report->add_option("files", reportOptions.Files, "Save files")->required();
+  // Each --tab takes one name, so that the save files after it stay files.
+  report->add_option("--tab", reportOptions.Tabs, "Only this tab sheet (BaseTab, LeadersTab, ...); repeatable")
+      ->allow_extra_args(false);
+  report->add_option("--player", reportOptions.Player, "Player row shown by the player views, or all")
+      ->default_val("all");
+  report->add_option("--lang", reportOptions.Language, "Language of the Stats tab, en or ru (default: both)")
+      ->check(CLI::IsMember({"en", "ru"}));
+  report->add_flag("--json", reportOptions.Json, "The same content as one JSON document");
+
+  std::vector<std::string> reloadsFiles;
+  auto* reloads = app.add_subcommand("reloads", "One line of reload figures (the Reloads tab) per save");
+  reloads->add_option("files", reloadsFiles, "Save files")->required();
+
   orv5::WriteRequest cureRequest;
   auto* cure = app.add_subcommand("cure", "Write SAVE without its runaway reload records, re-deflated");
   AddWriteOptions(*cure, cureRequest);
@@ -49,6 +66,8 @@ int main(int argc, char** argv) {
   if (info->parsed()) return orv5::RunInfoCommand(infoFiles, std::cout, std::cerr);
   if (json->parsed()) return orv5::RunJsonCommand(jsonFiles, std::cout, std::cerr);
   if (tables->parsed()) return orv5::RunTablesCommand(std::cout);
+  if (report->parsed()) return orv5::RunReportCommand(reportOptions, std::cout, std::cerr);
+  if (reloads->parsed()) return orv5::RunReloadsCommand(reloadsFiles, std::cout, std::cerr);
   if (cure->parsed()) return orv5::RunCureCommand(cureRequest, std::cout, std::cerr);
   if (image->parsed()) return orv5::RunImageCommand(imageRequest, std::cout, std::cerr);
   if (single->parsed()) return orv5::RunSingleCommand(singleRequest, singlePlayer, std::cout, std::cerr);

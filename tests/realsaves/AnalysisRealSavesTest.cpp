@@ -1,6 +1,8 @@
 // The header, players, replay, sessions, history and relations of the six real saves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <variant>
 #include <vector>
@@ -80,6 +82,11 @@ TEST(AnalysisRealSaves, BaseFranceScenario) {
   EXPECT_EQ(save.PlaySessionCount, 2);
   EXPECT_EQ(AverageSessionText(save.AverageSessionSeconds), "     0:28:25");
   EXPECT_EQ(save.DlcNames, (std::vector<std::string>{"Spain and Inca", "Polynesia", "Babylon", "Upgrade 1", "Mongolia"}));
+  // Its body holds none of the per-player sections: the diagnostics say why the tables are empty.
+  const auto early = std::find_if(save.Diagnostics.begin(), save.Diagnostics.end(),
+                                  [](const StepDiagnostic& step) { return step.Step == "early build"; });
+  ASSERT_NE(early, save.Diagnostics.end());
+  EXPECT_NE(early->Stop.find("early build of the base game (version 1.0.1.217-221)"), std::string::npos);
 }
 
 TEST(AnalysisRealSaves, Expansion1Spain) {
