@@ -13,14 +13,15 @@ void PrintInfoLine(const SaveContainer& save, std::ostream& out) {
     out << ", no body, ImageLength " << save.ImageLength << "\n";
     return;
   }
-  out << ", PackedLength " << save.PackedLength << ", chunks " << save.ChunkCount << ", BodyLength "
-      << save.BodyLength << ", TailLength " << save.TailLength << ", ImageLength " << save.ImageLength
-      << ", final block " << (save.StreamFinished ? "yes" : "no") << "\n";
+  out << ", PackedLength " << save.PackedLength << ", chunks " << save.ChunkCount << ", BodyLength " << save.BodyLength
+      << ", TailLength " << save.TailLength << ", ImageLength " << save.ImageLength << ", final block "
+      << (save.StreamFinished ? "yes" : "no") << "\n";
 }
 
 }  // namespace
 
-int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+int ForEachLoadedSave(const std::vector<std::string>& files, std::ostream& err,
+                      const std::function<void(const std::string& file, const SaveContainer& save)>& use) {
   int status = 0;
   for (const std::string& file : files) {
     LoadResult result = LoadSave(file);
@@ -29,9 +30,14 @@ int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std
       status = 1;
       continue;
     }
-    PrintInfoLine(std::get<SaveContainer>(result), out);
+    use(file, std::get<SaveContainer>(result));
   }
   return status;
+}
+
+int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+  return ForEachLoadedSave(files, err,
+                           [&](const std::string&, const SaveContainer& save) { PrintInfoLine(save, out); });
 }
 
 }  // namespace orv5

@@ -23,21 +23,13 @@ std::string Dump(const nlohmann::json& document) {
 
 int RunJsonCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
   const bool asArray = files.size() != 1;
-  int status = 0;
   bool first = true;
   if (asArray) out << "[";
-  for (const std::string& file : files) {
-    LoadResult result = LoadSave(file);
-    if (const auto* error = std::get_if<LoadError>(&result)) {
-      err << file << ": " << error->Message << "\n";
-      status = 1;
-      continue;
-    }
-    const SaveContainer& container = std::get<SaveContainer>(result);
+  const int status = ForEachLoadedSave(files, err, [&](const std::string&, const SaveContainer& container) {
     if (asArray) out << (first ? "\n" : ",\n");
     first = false;
     out << Dump(AnalysisJson(container, Save5Analyse(container)));
-  }
+  });
   if (asArray) out << (first ? "]" : "\n]");
   if (!first || asArray) out << "\n";
   return status;

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "analysis/Save5Analyse.h"
+#include "cli/Commands.h"
 #include "cli/ReportCommand.h"
 #include "savefile/Container.h"
 #include "views/Tabs.h"
@@ -23,20 +24,12 @@ std::string_view Trimmed(std::string_view text) {
 }  // namespace
 
 int RunReloadsCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
-  int status = 0;
-  for (const std::string& file : files) {
-    LoadResult result = LoadSave(file);
-    if (const auto* error = std::get_if<LoadError>(&result)) {
-      err << file << ": " << error->Message << "\n";
-      status = 1;
-      continue;
-    }
-    const TabModel tab = ReloadsTabModel(Save5Analyse(std::get<SaveContainer>(result)), {});
+  return ForEachLoadedSave(files, err, [&](const std::string& file, const SaveContainer& save) {
+    const TabModel tab = ReloadsTabModel(Save5Analyse(save), {});
     out << file << "\tsessions " << Trimmed(tab.Text("Edit9")) << "\tpre-sessions " << Trimmed(tab.Text("Edit11"))
         << "\tplay sessions " << Trimmed(tab.Text("Edit10")) << "\taverage " << Trimmed(tab.Text("Edit12"))
         << "\tcancer " << Trimmed(tab.Text("CancerSizeE")) << "\n";
-  }
-  return status;
+  });
 }
 
 }  // namespace orv5

@@ -61,3 +61,18 @@ void WriteRelationBlock(ByteWriter& w, int32_t kind, int32_t gap, const std::arr
 }
 
 }  // namespace orv5::testing
+
+namespace orv5::testing {
+
+void WriteCancerBlock(ByteWriter& w, int32_t records) {
+  w.Int(records);  // count of 20-byte records
+  for (int32_t r = 0; r < records; ++r) {
+    if (r == 0) {
+      w.Int(56).Int(41).Int(0).Int(1).Int(-1);  // the run that marks the list
+    } else {
+      w.Int(r).Int(r * 7).Int(-r).Int(1000 + r).Int(0);  // a reload record
+    }
+  }
+}
+
+}  // namespace orv5::testing

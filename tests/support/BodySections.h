@@ -36,3 +36,11 @@ void WriteClosingDatasetList(ByteWriter& w, int32_t nameCount);
 void WriteRelationBlock(ByteWriter& w, int32_t kind, int32_t gap, const std::array<int32_t, 64>& influence);
 
 }  // namespace orv5::testing
+
+namespace orv5::testing {
+
+// The runaway reload list: its record count, then that many 20-byte records; the first record
+// is the run 56, 41, 0, 1, -1 by which the list is found.
+void WriteCancerBlock(ByteWriter& w, int32_t records);
+
+}  // namespace orv5::testing
