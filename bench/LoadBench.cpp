@@ -1,4 +1,6 @@
-// Times loading each save against zlib inflating its stream alone; best of several runs.
+// Times, for each save, zlib inflating its stream alone (a), the full load (b), load and
+// analysis (c), and load, analysis and every tab's model for every player (d); best of
+// several runs, with the ratios to (a).
 //   orv5_bench [--runs N] SAVE...
 #include <zlib.h>
 
@@ -7,11 +9,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "analysis/Save5Analyse.h"
 #include "savefile/Container.h"
+#include "views/Tabs.h"
 
 namespace {
 
@@ -38,6 +43,18 @@ void InflateOnly(const orv5::ByteBuffer& packed, std::vector<uint8_t>& out) {
   inflateEnd(&zs);
 }
 
+// Every tab's model for every player row, as a user stepping through the selectors sees them.
+size_t BuildAllViews(const orv5::SaveAnalysis& analysis) {
+  size_t controls = 0;
+  const int players = std::max(1, orv5::PlayerChoiceCount(analysis));
+  for (int player = 0; player < players; ++player) {
+    orv5::ViewSelection selection;
+    selection.Player = player;
+    for (const orv5::TabInfo& tab : orv5::AllTabs()) controls += tab.Build(analysis, selection).Controls.size();
+  }
+  return controls;
+}
+
 int BenchOne(const std::string& path, int runs) {
   auto first = orv5::LoadSave(path);
   if (const auto* error = std::get_if<orv5::LoadError>(&first)) {
@@ -46,14 +63,23 @@ int BenchOne(const std::string& path, int runs) {
   }
   const orv5::SaveContainer& save = std::get<orv5::SaveContainer>(first);
   if (!save.HasBody()) {
-    std::printf("%-40s no compressed body\n", path.c_str());
+    std::printf("%-34s no compressed body\n", std::filesystem::path(path).filename().string().c_str());
     return 0;
   }
   std::vector<uint8_t> out(static_cast<size_t>(save.BodyLength) + 1);
   const double inflate = BestSeconds(runs, [&] { InflateOnly(save.PackedBody, out); });
   const double load = BestSeconds(runs, [&] { auto again = orv5::LoadSave(path); });
-  std::printf("%-40s inflate %8.2f ms  load %8.2f ms  load/inflate %.3f\n", path.c_str(), inflate * 1e3,
-              load * 1e3, load / inflate);
+  const double analysed = BestSeconds(runs, [&] {
+    auto again = orv5::LoadSave(path);
+    auto analysis = orv5::Save5Analyse(std::get<orv5::SaveContainer>(again));
+  });
+  const double viewed = BestSeconds(runs, [&] {
+    auto again = orv5::LoadSave(path);
+    BuildAllViews(orv5::Save5Analyse(std::get<orv5::SaveContainer>(again)));
+  });
+  const std::string name = std::filesystem::path(path).filename().string();
+  std::printf("%-34s %8.2f %8.2f %8.2f %8.2f   %5.2f %5.2f %5.2f\n", name.c_str(), inflate * 1e3, load * 1e3,
+              analysed * 1e3, viewed * 1e3, load / inflate, analysed / inflate, viewed / inflate);
   return 0;
 }
 
@@ -73,6 +99,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: orv5_bench [--runs N] SAVE...\n");
     return 2;
   }
+  std::printf("%-34s %8s %8s %8s %8s   %5s %5s %5s\n", "save (ms, best of runs)", "(a)inf", "(b)load",
+              "(c)anal", "(d)views", "b/a", "c/a", "d/a");
   int status = 0;
   for (const auto& file : files) status |= BenchOne(file, runs);
   return status;

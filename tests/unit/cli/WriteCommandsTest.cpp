@@ -14,6 +14,7 @@
 #include "tests/support/BodySections.h"
 #include "tests/support/HeaderBuilder.h"
 #include "tests/support/RealSaves.h"
+#include "views/Tabs.h"
 
 namespace orv5 {
 namespace {
@@ -110,6 +111,12 @@ TEST_F(WriteCommands, SingleTurnsAHotseatGameIntoASinglePlayerOne) {
     }
   }
   EXPECT_EQ(after.Analysis.LeaderCount, before.Analysis.LeaderCount);
+  for (const TabInfo& tab : AllTabs()) {
+    if (tab.Sheet != "TestTab") {
+      EXPECT_TRUE(TabVisible(after.Analysis, tab.Sheet)) << tab.Sheet;
+    }
+  }
+  EXPECT_FALSE(TabVisible(before.Analysis, "CityTab"));
 }
 
 }  // namespace
