@@ -147,7 +147,8 @@ TEST(CitySearch, CountsStatusFlagsPerPlayer) {
   occupied.StatusFlags = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0};
   CityImageBuilder image(CityShape::Expansion1);
   image.Add(puppet).Add(occupied);
-  const TLeaderInfoRec& owner = Parse(CityShape::Expansion1, image).Leaders[1];
+  const SaveAnalysis save = Parse(CityShape::Expansion1, image);
+  const TLeaderInfoRec& owner = save.Leaders[1];
   EXPECT_EQ(owner.CityCount, 2);
   EXPECT_EQ(owner.NeverLostCount, 1);
   EXPECT_EQ(owner.PuppetCount, 1);
