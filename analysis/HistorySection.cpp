@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/ListReads.h"
 #include "analysis/Sections.h"
@@ -36,13 +37,19 @@ int32_t DatasetCountFor(GameVariant variant) {
   return kHistoryLayouts[0].DatasetCount;
 }
 
+void SetPoint(std::vector<int32_t>& values, int32_t turn, int32_t value) {
+  const auto at = static_cast<size_t>(turn);
+  if (values.size() <= at) values.resize(at + 1);
+  values[at] = value;
+}
+
 // Points are (turn, value) pairs. A negative turn counts as turn 0; turns past the table are dropped.
 void ReadPlayerBlock(ListReader& lists, int32_t datasets, HistoryRow& row) {
   lists.Each(datasets, [&](int32_t d) {
     lists.Each(lists.Int(), [&](int32_t) {
       const int32_t turn = std::max(lists.Int(), 0);
       const int32_t value = lists.Int();
-      if (turn < HistoryTurns && d < MaxDatasets) row[static_cast<size_t>(d)][static_cast<size_t>(turn)] = value;
+      if (turn < HistoryTurns && d < MaxDatasets) SetPoint(row[static_cast<size_t>(d)], turn, value);
     });
   });
 }

@@ -58,11 +58,12 @@ int32_t MatchVariant(const ImageReader& image, const PlayerRecordLayout& layout,
   return -1;
 }
 
-// The notification list header of `slot`, sought from the record's marker; 0 when not found.
-int32_t FindListHeader(const ImageReader& image, int32_t key, int32_t marker, int32_t slot) {
+// The notification list header of `slot`, sought from the record's marker up to the next record
+// (`end`); 0 when not found there.
+int32_t FindListHeader(const ImageReader& image, int32_t key, int32_t marker, int32_t slot, int32_t end) {
   int32_t from = marker;
   for (int32_t t = 0; t < MaxHeaderTries; ++t) {
-    const int32_t found = image.FindInt(key, ImageReader::Advance(from, HeaderSearchGap));
+    const int32_t found = image.FindIntBefore(key, ImageReader::Advance(from, HeaderSearchGap), end);
     if (found == 0) return 0;
     if (image.IntAt(ImageReader::Advance(found, HeaderSlotAt)) == slot) return found;
     from = found;
@@ -169,8 +170,8 @@ void ReadPlayerRecord(ParseContext& ctx, SaveAnalysis& save, const PlayerRecordL
     if (row >= 0) run.Agents += leader.AgentCount;
   }
   const int32_t key = save.BuildAbove379994 ? layout.ListKeyAbove379994 : layout.ListKey;
-  const int32_t header = FindListHeader(ctx.Image, key, hit.Marker, run.Records);
-  if (header == 0 || header >= end) {
+  const int32_t header = FindListHeader(ctx.Image, key, hit.Marker, run.Records, end);
+  if (header == 0) {
     if (run.FirstWithout < 0) run.FirstWithout = run.Records;
     return;
   }

@@ -24,7 +24,9 @@ inline constexpr int MaxLeagueProjects = 3;
 inline constexpr int WonderCount = 5;
 
 using SlotList = std::array<int32_t, MaxPlayers>;
-using HistoryRow = std::array<std::array<int32_t, HistoryTurns>, MaxDatasets>;  // [dataset][turn]
+// [dataset][turn]; each dataset runs only to the last turn read (at most HistoryTurns values), so
+// a player costs a few KB rather than the 162 KB of the full table.
+using HistoryRow = std::array<std::vector<int32_t>, MaxDatasets>;
 using PlayerGrid = std::array<int32_t, MaxPlayers>;                            // one row of [64][64]
 
 struct LeagueProject {

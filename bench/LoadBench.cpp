@@ -1,7 +1,10 @@
 // Times, for each save, zlib inflating its stream alone (a), the full load (b), load and
 // analysis (c), and load, analysis and every tab's model for every player (d); best of
-// several runs, with the ratios to (a).
+// several runs, with the ratios to (a); then the analysis alone and all views alone on a loaded
+// save, the inflated body's size and the peak memory of one load and analysis.
 //   orv5_bench [--runs N] SAVE...
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -55,6 +58,62 @@ size_t BuildAllViews(const orv5::SaveAnalysis& analysis) {
   return controls;
 }
 
+// The peak resident memory of this process in KB. VmHWM belongs to the address space, which a
+// fresh program image starts anew; the rusage peak would also count the parent's pages that
+// the child held between fork and exec.
+long PeakKilobytesOfThisProcess() {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (!status) return -1;
+  char line[256];
+  long kilobytes = -1;
+  while (std::fgets(line, sizeof line, status)) {
+    if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
+  }
+  std::fclose(status);
+  return kilobytes;
+}
+
+// One load and analysis, run by the child that measures peak memory; prints the peak in KB.
+int LoadOnce(const std::string& path) {
+  auto loaded = orv5::LoadSave(path);
+  const auto* save = std::get_if<orv5::SaveContainer>(&loaded);
+  if (!save || orv5::Save5Analyse(*save).Leaders.empty()) return 1;
+  std::printf("%ld\n", PeakKilobytesOfThisProcess());
+  return 0;
+}
+
+// Peak memory of one load and analysis, in MB, measured in a fresh process (this program run
+// with --once) so that the runs above do not count; -1 when it cannot be measured.
+double PeakMegabytesOfOneLoad(const std::string& path) {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return -1;
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(pipeEnds[1], STDOUT_FILENO);
+    close(pipeEnds[0]);
+    execl("/proc/self/exe", "orv5_bench", "--once", path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeEnds[1]);
+  char text[64] = {};
+  const ssize_t got = child > 0 ? read(pipeEnds[0], text, sizeof text - 1) : -1;
+  close(pipeEnds[0]);
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || status != 0 || got <= 0) return -1;
+  return static_cast<double>(std::atol(text)) / 1024.0;
+}
+
+struct BenchRow {
+  double Inflate = 0, Load = 0, Analysed = 0, Viewed = 0, AnalysisAlone = 0, ViewsAlone = 0, PeakMB = 0;
+  double BodyMB = 0;
+};
+
+void PrintRow(const std::string& name, const BenchRow& r) {
+  std::printf("%-34s %7.2f %7.2f %7.2f %7.2f  %6.2f %6.2f  %5.2f %5.2f %5.2f  %6.1f %6.1f\n", name.c_str(),
+              r.Inflate, r.Load, r.Analysed, r.Viewed, r.AnalysisAlone, r.ViewsAlone, r.Load / r.Inflate,
+              r.Analysed / r.Inflate, r.Viewed / r.Inflate, r.BodyMB, r.PeakMB);
+}
+
 int BenchOne(const std::string& path, int runs) {
   auto first = orv5::LoadSave(path);
   if (const auto* error = std::get_if<orv5::LoadError>(&first)) {
@@ -62,30 +121,36 @@ int BenchOne(const std::string& path, int runs) {
     return 1;
   }
   const orv5::SaveContainer& save = std::get<orv5::SaveContainer>(first);
+  const std::string name = std::filesystem::path(path).filename().string();
   if (!save.HasBody()) {
-    std::printf("%-34s no compressed body\n", std::filesystem::path(path).filename().string().c_str());
+    std::printf("%-34s no compressed body\n", name.c_str());
     return 0;
   }
   std::vector<uint8_t> out(static_cast<size_t>(save.BodyLength) + 1);
-  const double inflate = BestSeconds(runs, [&] { InflateOnly(save.PackedBody, out); });
-  const double load = BestSeconds(runs, [&] { auto again = orv5::LoadSave(path); });
-  const double analysed = BestSeconds(runs, [&] {
+  BenchRow r;
+  r.Inflate = 1e3 * BestSeconds(runs, [&] { InflateOnly(save.PackedBody, out); });
+  r.Load = 1e3 * BestSeconds(runs, [&] { auto again = orv5::LoadSave(path); });
+  r.Analysed = 1e3 * BestSeconds(runs, [&] {
     auto again = orv5::LoadSave(path);
     auto analysis = orv5::Save5Analyse(std::get<orv5::SaveContainer>(again));
   });
-  const double viewed = BestSeconds(runs, [&] {
+  r.Viewed = 1e3 * BestSeconds(runs, [&] {
     auto again = orv5::LoadSave(path);
     BuildAllViews(orv5::Save5Analyse(std::get<orv5::SaveContainer>(again)));
   });
-  const std::string name = std::filesystem::path(path).filename().string();
-  std::printf("%-34s %8.2f %8.2f %8.2f %8.2f   %5.2f %5.2f %5.2f\n", name.c_str(), inflate * 1e3, load * 1e3,
-              analysed * 1e3, viewed * 1e3, load / inflate, analysed / inflate, viewed / inflate);
+  r.AnalysisAlone = 1e3 * BestSeconds(runs, [&] { auto analysis = orv5::Save5Analyse(save); });
+  const orv5::SaveAnalysis analysis = orv5::Save5Analyse(save);
+  r.ViewsAlone = 1e3 * BestSeconds(runs, [&] { BuildAllViews(analysis); });
+  r.BodyMB = static_cast<double>(save.BodyLength) / (1024.0 * 1024.0);
+  r.PeakMB = PeakMegabytesOfOneLoad(path);
+  PrintRow(name, r);
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--once") == 0) return LoadOnce(argv[2]);
   int runs = 7;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
@@ -99,8 +164,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: orv5_bench [--runs N] SAVE...\n");
     return 2;
   }
-  std::printf("%-34s %8s %8s %8s %8s   %5s %5s %5s\n", "save (ms, best of runs)", "(a)inf", "(b)load",
-              "(c)anal", "(d)views", "b/a", "c/a", "d/a");
+  std::printf("%-34s %7s %7s %7s %7s  %6s %6s  %5s %5s %5s  %6s %6s\n", "save (ms, best of runs)", "(a)inf",
+              "(b)load", "(c)anal", "(d)view", "anal", "views", "b/a", "c/a", "d/a", "bodyMB", "peakMB");
   int status = 0;
   for (const auto& file : files) status |= BenchOne(file, runs);
   return status;

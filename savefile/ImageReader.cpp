@@ -1,13 +1,11 @@
 #include "savefile/ImageReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 #include "savefile/KeyText.h"
+#include "savefile/NeedleSearch.h"
 
 namespace orv5 {
 
@@ -27,32 +25,10 @@ std::string UpToFirstZero(std::string text) {
   return text;
 }
 
-// First occurrence of the needle (length >= 2) in the haystack. Sixteen start positions are
-// tested at once against the needle's first and last byte; only positions that match both
-// are compared in full. Searches run dozens of times per load over bodies of 10-30 MB.
-const uint8_t* FindNeedle(const uint8_t* hay, size_t size, const uint8_t* needle, size_t length) {
-  if (size < length) return nullptr;
-  const size_t lastStart = size - length;
-  size_t i = 0;
-#ifdef __SSE2__
-  const __m128i first = _mm_set1_epi8(static_cast<char>(needle[0]));
-  const __m128i last = _mm_set1_epi8(static_cast<char>(needle[length - 1]));
-  for (; i + 15 <= lastStart; i += 16) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + i));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + i + length - 1));
-    auto mask =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-    while (mask != 0) {
-      const size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
-      if (std::memcmp(hay + at + 1, needle + 1, length - 2) == 0) return hay + at;
-      mask &= mask - 1;
-    }
-  }
-#endif
-  for (; i <= lastStart; ++i) {
-    if (hay[i] == needle[0] && std::memcmp(hay + i, needle, length) == 0) return hay + i;
-  }
-  return nullptr;
+std::array<char, 4> IntBytes(int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF), static_cast<char>(v >> 16 & 0xFF),
+          static_cast<char>(v >> 24 & 0xFF)};
 }
 
 }  // namespace
@@ -131,38 +107,41 @@ std::string ImageReader::ReadUStr(int32_t& pos) const {
   return UpToFirstZero(std::move(text));
 }
 
-int32_t ImageReader::FindBytes(std::string_view needle, int32_t start) const {
+int32_t ImageReader::FindBytes(std::string_view needle, int32_t start, int64_t end) const {
   const int64_t size = static_cast<int64_t>(image_.size());
   if (start < 0) start = 0;
-  if (start > size - 1) return 0;
+  end = std::min(end, size);
+  if (start >= end) return 0;
   if (needle.empty()) return start;
   const uint8_t* base = image_.data();
-  const size_t len = needle.size();
-  // Matches wholly inside the image.
-  if (static_cast<int64_t>(len) <= size - start) {
+  const auto len = static_cast<int64_t>(needle.size());
+  // Matches wholly inside the image: they start before `end` and may run past it.
+  const int64_t span = std::min(end - 1 + len, size) - start;
+  if (len <= span) {
     const auto* n = reinterpret_cast<const uint8_t*>(needle.data());
-    const void* hit = len == 1 ? std::memchr(base + start, n[0], static_cast<size_t>(size - start))
-                               : FindNeedle(base + start, static_cast<size_t>(size - start), n, len);
+    const void* hit = len == 1 ? std::memchr(base + start, n[0], static_cast<size_t>(span))
+                               : search::FindNeedle(base + start, static_cast<size_t>(span), n, static_cast<size_t>(len));
     if (hit) return static_cast<int32_t>(static_cast<const uint8_t*>(hit) - base);
   }
-  // Matches that run past the end, where the image counts as zero bytes.
-  for (int64_t p = std::max<int64_t>(start, size - static_cast<int64_t>(len) + 1); p < size; ++p) {
+  // Matches that run past the end of the image, where the image counts as zero bytes.
+  for (int64_t p = std::max<int64_t>(start, size - len + 1); p < end; ++p) {
     const size_t inside = static_cast<size_t>(size - p);
     if (std::memcmp(base + p, needle.data(), inside) != 0) continue;
-    if (std::all_of(needle.begin() + inside, needle.end(), [](char c) { return c == '\0'; })) {
+    if (std::all_of(needle.begin() + static_cast<std::ptrdiff_t>(inside), needle.end(),
+                    [](char c) { return c == '\0'; })) {
       return static_cast<int32_t>(p);
     }
   }
   return 0;
 }
 
-int32_t ImageReader::FindStr(std::string_view text, int32_t start) const { return FindBytes(text, start); }
+int32_t ImageReader::FindStr(std::string_view text, int32_t start) const { return FindBytes(text, start, Length()); }
 
-int32_t ImageReader::FindInt(int32_t value, int32_t start) const {
-  const uint32_t v = static_cast<uint32_t>(value);
-  const char bytes[4] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF),
-                         static_cast<char>(v >> 16 & 0xFF), static_cast<char>(v >> 24 & 0xFF)};
-  return FindBytes(std::string_view(bytes, 4), start);
+int32_t ImageReader::FindInt(int32_t value, int32_t start) const { return FindIntBefore(value, start, Length()); }
+
+int32_t ImageReader::FindIntBefore(int32_t value, int32_t start, int32_t end) const {
+  const std::array<char, 4> bytes = IntBytes(value);
+  return FindBytes(std::string_view(bytes.data(), bytes.size()), start, end);
 }
 
 bool WriteInt(ByteBuffer& file, int32_t& pos, int32_t value) {

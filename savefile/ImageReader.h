@@ -34,13 +34,15 @@ class ImageReader {
   // Near the end of the image the bytes past it count as zeros.
   int32_t FindStr(std::string_view text, int32_t start) const;
   int32_t FindInt(int32_t value, int32_t start) const;
+  // The same, for hits that start before `end`: a search that need not look further stops there.
+  int32_t FindIntBefore(int32_t value, int32_t start, int32_t end) const;
 
   // Moves a cursor without overflowing it, however far a damaged count sends it.
   static int32_t Advance(int32_t pos, int64_t bytes);
 
  private:
   void CopyOut(int32_t pos, uint8_t* out, int32_t count) const;
-  int32_t FindBytes(std::string_view needle, int32_t start) const;
+  int32_t FindBytes(std::string_view needle, int32_t start, int64_t end) const;
 
   std::span<const uint8_t> image_;
 };

@@ -22,8 +22,9 @@ constexpr uint32_t kSeriesColoursBgr[GraphSeriesCount] = {
 
 int32_t HistoryValue(const SaveAnalysis& save, int32_t row, int32_t dataset, int32_t turn) {
   if (row < 0 || static_cast<size_t>(row) >= save.HistoryTable.size()) return 0;
-  if (dataset < 0 || dataset >= MaxDatasets || turn < 0 || turn >= HistoryTurns) return 0;
-  return save.HistoryTable[static_cast<size_t>(row)][static_cast<size_t>(dataset)][static_cast<size_t>(turn)];
+  if (dataset < 0 || dataset >= MaxDatasets || turn < 0) return 0;
+  const std::vector<int32_t>& values = save.HistoryTable[static_cast<size_t>(row)][static_cast<size_t>(dataset)];
+  return static_cast<size_t>(turn) < values.size() ? values[static_cast<size_t>(turn)] : 0;
 }
 
 // `CheckListBox1DrawItem`: an item is painted in the colour of its line, black when unchecked.

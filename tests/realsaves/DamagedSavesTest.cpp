@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -84,43 +85,53 @@ TEST_P(DamagedSave, BodyCutEvery256KB) {
   }
 }
 
-// 1,000 random byte changes in the body, 20 at a time.
+// 1,000 random single-byte changes in the body, each analysed on its own.
 TEST_P(DamagedSave, RandomByteChanges) {
   if (!save_.HasBody()) GTEST_SKIP() << "no body";
   std::mt19937 random(20261208);
   SaveContainer copy = WithImage(save_.SaveImage);
   std::uniform_int_distribution<int32_t> position(save_.BodyStart, save_.ImageLength - 1);
-  for (int round = 0; round < 50; ++round) {
-    std::vector<std::pair<int32_t, uint8_t>> changed;
-    for (int change = 0; change < 20; ++change) {
-      const int32_t at = position(random);
-      changed.emplace_back(at, copy.SaveImage[at]);
-      copy.SaveImage[at] = static_cast<uint8_t>(random());
-    }
+  for (int change = 0; change < 1000; ++change) {
+    const int32_t at = position(random);
+    const uint8_t original = copy.SaveImage[at];
+    copy.SaveImage[at] = static_cast<uint8_t>(original ^ (1 + random() % 255));
     ExpectWithinCapacities(Save5Analyse(copy));
-    for (auto it = changed.rbegin(); it != changed.rend(); ++it) copy.SaveImage[it->first] = it->second;
+    copy.SaveImage[at] = original;
+    if (::testing::Test::HasFailure()) FAIL() << "byte " << at << " changed";
   }
 }
 
-// Every int32 near a place the parser searches for is replaced by absurd counts in turn.
-TEST_P(DamagedSave, AbsurdCountsNearMarkers) {
+// The first place of each section anchor the parser searches for: its record markers and the
+// last dataset name that opens each player's history.
+std::vector<int32_t> SectionAnchors(const SaveContainer& save) {
   const int32_t markers[] = {static_cast<int32_t>(0xF5010319), static_cast<int32_t>(0x18BF8791),
                              static_cast<int32_t>(0x37AEAE99), static_cast<int32_t>(0xF1A0EAB7),
                              static_cast<int32_t>(0xAAF91295), static_cast<int32_t>(0x77BF7761),
                              static_cast<int32_t>(0x6F229238), static_cast<int32_t>(0x40B10B7E)};
-  const ImageReader reader(save_.Image());
+  const ImageReader reader(save.Image());
+  const int32_t from = std::max(save.BodyStart, 0);
+  std::vector<int32_t> anchors;
+  for (int32_t marker : markers) anchors.push_back(reader.FindInt(marker, from));
+  anchors.push_back(reader.FindStr("REPLAYDATASET_MILITARYMIGHT", from));
+  std::erase(anchors, 0);
+  return anchors;
+}
+
+// Every int32 from 16 bytes before to 60 bytes after each anchor, where the counts and check
+// values of the records stand, is replaced by absurd values in turn.
+TEST_P(DamagedSave, AbsurdCountsNearAnchors) {
   SaveContainer copy = WithImage(save_.SaveImage);
-  for (int32_t marker : markers) {
-    const int32_t hit = reader.FindInt(marker, std::max(save_.BodyStart, 0));
-    if (hit == 0) continue;
-    for (int32_t offset = -16; offset <= 48; offset += 8) {
-      for (int32_t value : {-2147483647 - 1, 2147483647}) {
-        int32_t at = hit + offset;
-        if (at < 0 || at + 4 > copy.ImageLength) continue;
-        ByteBuffer original(copy.SaveImage.begin() + at, copy.SaveImage.begin() + at + 4);
-        WriteInt(copy.SaveImage, at, value);
+  for (int32_t anchor : SectionAnchors(save_)) {
+    for (int32_t offset = -16; offset <= 60; offset += 4) {
+      for (int32_t value : {INT32_MIN, -1, 100000000, INT32_MAX}) {
+        const int32_t at = anchor + offset;
+        if (at < 0 || at > copy.ImageLength - 4) continue;
+        const ByteBuffer original(copy.SaveImage.begin() + at, copy.SaveImage.begin() + at + 4);
+        int32_t cursor = at;
+        WriteInt(copy.SaveImage, cursor, value);
         ExpectWithinCapacities(Save5Analyse(copy));
-        std::copy(original.begin(), original.end(), copy.SaveImage.begin() + (at - 4));
+        std::copy(original.begin(), original.end(), copy.SaveImage.begin() + at);
+        if (::testing::Test::HasFailure()) FAIL() << "value " << value << " at " << at;
       }
     }
   }

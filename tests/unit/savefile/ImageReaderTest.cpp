@@ -7,6 +7,7 @@
 #include <string>
 
 #include "savefile/ImageReader.h"
+#include "savefile/NeedleSearch.h"
 #include "tests/support/SaveBuilder.h"
 
 namespace orv5 {
@@ -183,16 +184,54 @@ int32_t NaiveFind(const Bytes& image, const std::string& needle, int32_t start) 
   return 0;
 }
 
+// Images long enough for the 16- and 64-byte vector steps and their left-over tails.
+Bytes RandomImage(std::mt19937& random) {
+  Bytes image(random() % 300);
+  for (auto& b : image) b = static_cast<uint8_t>(random() % 3);  // few values: many near misses
+  return image;
+}
+
 TEST(Searches, AgreeWithThePlainDefinitionOnRandomData) {
   std::mt19937 random(42);
   for (int round = 0; round < 20000; ++round) {
-    Bytes image(random() % 120);
-    for (auto& b : image) b = static_cast<uint8_t>(random() % 3);  // few values: many near misses
+    const Bytes image = RandomImage(random);
     std::string needle(1 + random() % 6, '\0');
     for (auto& c : needle) c = static_cast<char>(random() % 3);
     const auto start = static_cast<int32_t>(random() % (image.size() + 2));
     ASSERT_EQ(ImageReader(image).FindStr(needle, start), NaiveFind(image, needle, start))
         << "round " << round << ", size " << image.size() << ", needle length " << needle.size();
+  }
+}
+
+// A search that stops at `end` finds what the full search finds when that starts before `end`.
+TEST(Searches, ASearchBeforeAnEndFindsOnlyHitsStartingBeforeIt) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 20000; ++round) {
+    const Bytes image = RandomImage(random);
+    const auto value = static_cast<int32_t>(random() % 3 | (random() % 3) << 8);  // two bytes, then zeros
+    const auto start = static_cast<int32_t>(random() % (image.size() + 2));
+    const auto end = static_cast<int32_t>(random() % (image.size() + 8));
+    const int32_t full = ImageReader(image).FindInt(value, start);
+    const int32_t expected = full != 0 && full < end ? full : 0;
+    ASSERT_EQ(ImageReader(image).FindIntBefore(value, start, end), expected)
+        << "round " << round << ", size " << image.size() << ", start " << start << ", end " << end;
+  }
+}
+
+// Each vector variant finds the first needle that stands wholly inside the haystack.
+TEST(Searches, EveryVectorVariantFindsTheFirstHit) {
+  std::mt19937 random(99);
+  for (int round = 0; round < 20000; ++round) {
+    const Bytes image = RandomImage(random);
+    std::string needle(2 + random() % 5, '\0');
+    for (auto& c : needle) c = static_cast<char>(random() % 3);
+    const auto* n = reinterpret_cast<const uint8_t*>(needle.data());
+    const auto at = std::search(image.begin(), image.end(), n, n + needle.size());
+    const uint8_t* expected = at == image.end() ? nullptr : image.data() + (at - image.begin());
+    ASSERT_EQ(search::FindNeedleSse2(image.data(), image.size(), n, needle.size()), expected) << "round " << round;
+    if (search::HasAvx2()) {
+      ASSERT_EQ(search::FindNeedleAvx2(image.data(), image.size(), n, needle.size()), expected) << "round " << round;
+    }
   }
 }
 

@@ -96,6 +96,7 @@ TEST(Graph, LinesRunFromTheStartingTurnToTheTurnBeforeTheCurrent) {
   save.ElapsedTurns = 3;
   save.CurrentTurn = 103;
   save.HistoryTable.resize(2);
+  save.HistoryTable[1][4].assign(102, 0);
   save.HistoryTable[1][4][101] = 77;
   const auto series = DrawGraph(save, 4, {-1, 0});
   ASSERT_EQ(series.size(), 1u);
