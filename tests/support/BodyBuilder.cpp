@@ -87,7 +87,8 @@ void WriteLeagueBlock(ByteWriter& w, int32_t memberCount, const std::vector<Leag
 
 // ---- Religions.
 
-void WriteReligionList(ByteWriter& w, GameVariant variant, const std::vector<ReligionSpec>& religions) {
+void WriteReligionList(ByteWriter& w, GameVariant variant, const std::vector<ReligionSpec>& religions,
+                       bool openDatabase) {
   const bool qel = variant == GameVariant::QEL;
   w.Int(12);                                       // an int32 not used (12 in real saves)
   w.Int(static_cast<int32_t>(religions.size()));  // religion count
@@ -111,8 +112,10 @@ void WriteReligionList(ByteWriter& w, GameVariant variant, const std::vector<Rel
       }
     }
   }
-  w.Raw(std::string_view("SQLite format 3\0", 16));  // the embedded database image begins
+  if (openDatabase) WriteDatabaseStart(w);
 }
+
+void WriteDatabaseStart(ByteWriter& w) { w.Raw(std::string_view("SQLite format 3\0", 16)); }
 
 // ---- Policies.
 

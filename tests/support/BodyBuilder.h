@@ -61,9 +61,15 @@ struct ReligionSpec {
 };
 
 // The religion list as the religion step finds it: one int32, the religion count and the
-// religions, followed by the "SQLite" text that opens the embedded database. The first
-// religion needs 1 to 6 beliefs (first expansion: 1 to 5) for the list's start to be found.
-void WriteReligionList(ByteWriter& w, GameVariant variant, const std::vector<ReligionSpec>& religions);
+// religions, followed (unless `openDatabase` is false) by the "SQLite" text that opens the
+// embedded database. The first religion needs 1 to 6 beliefs (first expansion: 1 to 5) for the
+// list's start to be found.
+void WriteReligionList(ByteWriter& w, GameVariant variant, const std::vector<ReligionSpec>& religions,
+                       bool openDatabase = true);
+
+// The start of the embedded database image. A whole save keeps it after the game's own data,
+// so a builder that writes further sections writes it last.
+void WriteDatabaseStart(ByteWriter& w);
 
 // ---- Policies.
 
