@@ -42,7 +42,8 @@ void ChooseAgent(const SaveAnalysis& save, const TAgentRec& agent, TabModel& tab
   tab.AddEdit("NumTimesCityRobbedE", Format("%d", SpyValue(save, agent, TimesRobbed)));
 }
 
-// Layouts before QEL record no agents: their agent slots hold nothing to show.
+// Layouts before QEL record no agents, and a player may have none: then there is no spy to show,
+// rather than an empty slot's -1 coordinates and "Unknown" rank.
 void ClearAgentFields(TabModel& tab) {
   for (const char* name : kAgentFields) tab.AddEdit(name, {});
   for (const auto& [name, list] : kProgressFields) tab.AddEdit(name, {});
@@ -65,8 +66,11 @@ TabModel EspiTabModel(const SaveAnalysis& save, const ViewSelection& selection) 
   for (const TAgentRec& agent : player.Agents) {
     if (agent.NameIndex >= 0) agents.Items.push_back(agent.Name);
   }
-  // Agents fill the slots from 0 without gaps, so the item is the slot; with no agent the
-  // fields show slot 0 as the parser reset it.
+  if (agents.Items.empty()) {
+    ClearAgentFields(tab);
+    return tab;
+  }
+  // Agents fill the slots from 0 without gaps, so the item is the slot.
   const int32_t slot = SelectedRow(selection.Agent) < MaxAgents ? SelectedRow(selection.Agent) : 0;
   agents.Selected = SelectedItem(slot, agents.Items.size());
   ChooseAgent(save, player.Agents[static_cast<size_t>(slot)], tab);
