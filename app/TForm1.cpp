@@ -25,8 +25,8 @@
 
 #include "app/FormParts.h"
 #include "app/HistoryChartView.h"
-#include "app/LoadNotice.h"
 #include "app/Sheets.h"
+#include "views/LoadNotice.h"
 #include "views/Tabs.h"
 
 namespace orv5 {

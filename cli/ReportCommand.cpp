@@ -13,6 +13,7 @@
 #include "analysis/Save5Analyse.h"
 #include "savefile/Container.h"
 #include "savefile/Format.h"
+#include "views/LoadNotice.h"
 #include "views/ModelText.h"
 #include "views/Tabs.h"
 
@@ -249,9 +250,12 @@ int RunReportCommand(const ReportOptions& options, std::ostream& out, std::ostre
     if (options.Json) {
       nlohmann::json entry = FileJson(save, *scope);
       entry["path"] = file;
+      entry["notice"] = LoadNotice(save);
       files.push_back(std::move(entry));
     } else {
       out << "== FILE " << file << "\n";
+      // The window's notice under the tabs: a save understood only in part says so first.
+      if (const std::string notice = LoadNotice(save); !notice.empty()) out << "== NOTICE\t" << notice << "\n";
       PrintText(save, *scope, out);
     }
   }

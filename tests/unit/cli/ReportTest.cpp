@@ -77,6 +77,8 @@ TEST_F(ReportCommand, PrintsEveryTabWithItsControlsAndTheDiagnostics) {
   EXPECT_NE(text.find("HistoryChart.series#0\t0\t0:4 1:0 2:0"), std::string::npos);
   EXPECT_TRUE(HasLine(text, "== DIAGNOSTICS"));
   EXPECT_NE(text.find("\nheader\tfound\t"), std::string::npos);
+  // The builder's save has a header, players and a replay log, but none of the per-player sections.
+  EXPECT_NE(text.find("== NOTICE\tThis save was only partly understood: "), std::string::npos);
 }
 
 TEST_F(ReportCommand, SelectionOptionsNarrowTheViews) {

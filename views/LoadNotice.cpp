@@ -1,4 +1,4 @@
-#include "app/LoadNotice.h"
+#include "views/LoadNotice.h"
 
 #include <string_view>
 
@@ -30,6 +30,8 @@ std::string LoadNotice(const SaveAnalysis& save) {
   std::string notes;
   std::string missing;
   for (const StepDiagnostic& step : save.Diagnostics) {
+    // An early build's save lacks the per-player sections by design; its own note says why.
+    if (step.Step == "early build") return step.Stop;
     if (step.Step == "header" && !step.Stop.empty()) notes = step.Stop;
     if (!step.Found && SectionAlwaysPresent(save, step.Step)) Append(missing, step.Step);
   }
