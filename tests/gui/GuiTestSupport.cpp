@@ -232,19 +232,4 @@ QString ScreenshotFolder() {
   return folder.isEmpty() ? QStringLiteral(ORV5_GUI_BUILD_DIR "/screenshots") : folder;
 }
 
-QStringList GrabSheets(TForm1& form, const QString& folder, const QString& prefix) {
-  QDir().mkpath(folder);
-  QStringList paths;
-  QTabWidget* pages = form.PageControls();
-  for (int i = 0; i < pages->count(); ++i) {
-    if (!pages->isTabVisible(i)) continue;
-    pages->setCurrentIndex(i);
-    const QString path =
-        QDir(folder).filePath(QStringLiteral("%1-%2-%3.png").arg(prefix).arg(i, 2, 10, QLatin1Char('0')).arg(pages->widget(i)->objectName()));
-    if (form.grab().save(path, "PNG")) paths << path;
-  }
-  pages->setCurrentIndex(0);
-  return paths;
-}
-
 }  // namespace orv5::guitest

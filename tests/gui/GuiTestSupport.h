@@ -31,7 +31,5 @@ QStringList TakeErrorMessages(TForm1& form);
 
 // The folder for pictures of the window: ORV5_SCREENSHOT_DIR, else "screenshots" in the build folder.
 QString ScreenshotFolder();
-// Grabs every visible sheet into `folder` as `<prefix>-<nn>-<Sheet>.png`; returns the paths.
-QStringList GrabSheets(TForm1& form, const QString& folder, const QString& prefix);
 
 }  // namespace orv5::guitest

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/SheetPictures.h"
 #include "app/TForm1.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -85,7 +86,7 @@ void RealSavesTest::screenshotsOfEverySheet() {
   QVERIFY(QDir().mkpath(folder));
   QVERIFY(form.grab().save(QDir(folder).filePath(QStringLiteral("before-load.png")), "PNG"));
   QVERIFY(form.LoadSave(path));
-  const QStringList pictures = guitest::GrabSheets(form, folder, QStringLiteral("qel-poland-t12"));
+  const QStringList pictures = SaveSheetPictures(form, folder, QStringLiteral("qel-poland-t12"));
   QCOMPARE(pictures.size(), 13);  // every sheet but TestTab
   // A partly understood save, for its notice under the sheets.
   const QString early = guitest::RealSave(QStringLiteral("base-v5-france-scenario.Orv5Save"));
