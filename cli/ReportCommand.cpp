@@ -243,7 +243,6 @@ int RunReportCommand(const ReportOptions& options, std::ostream& out, std::ostre
       err << file << ": " << error->Message << "\n";
       status = 1;
       if (options.Json) files.push_back({{"path", file}, {"error", error->Message}});
-      if (!options.Json) out << "== FILE " << file << "\n== ERROR\t" << error->Message << "\n";
       continue;
     }
     const SaveAnalysis save = Save5Analyse(std::get<SaveContainer>(result));

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int UsageErrorStatus = 2;
+
 void AddWriteOptions(CLI::App& command, orv5::WriteRequest& request) {
   command.add_option("save", request.Save, "Save file to read")->required();
   command.add_option("-o,--out", request.Out, "File to write")->required();
@@ -62,7 +64,12 @@ int main(int argc, char** argv) {
   AddWriteOptions(*single, singleRequest);
   single->add_option("--player", singlePlayer, "Slot of the player who stays human")->required();
 
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    // --help and --version end with success; every other parse failure is a usage error.
+    return app.exit(error) == 0 ? 0 : UsageErrorStatus;
+  }
   if (info->parsed()) return orv5::RunInfoCommand(infoFiles, std::cout, std::cerr);
   if (json->parsed()) return orv5::RunJsonCommand(jsonFiles, std::cout, std::cerr);
   if (tables->parsed()) return orv5::RunTablesCommand(std::cout);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "savefile/ImageReader.h"
@@ -222,9 +223,21 @@ InflateResult InflateStream(std::span<const uint8_t> packed, ByteBuffer out, int
 
 namespace {
 
+// A file that is not a save gets a message saying why, before anything is decoded.
+std::optional<LoadError> RefuseNonSave(std::span<const uint8_t> bytes) {
+  if (bytes.size() >= sizeof SaveMagic && std::memcmp(bytes.data(), SaveMagic, sizeof SaveMagic) != 0)
+    return LoadError{"not an Orv5 save: it does not start with ORV5"};
+  if (static_cast<int64_t>(bytes.size()) < MinSaveLength) {
+    return LoadError{"not an Orv5 save: it is " + GroupDigits(static_cast<int64_t>(bytes.size())) +
+                     " bytes long, shorter than the smallest header (" + GroupDigits(MinSaveLength) + " bytes)"};
+  }
+  return std::nullopt;
+}
+
 LoadResult LoadFromBuffer(ByteBuffer bytes, std::string path) {
   if (static_cast<int64_t>(bytes.size()) > FileLimit)
     return TooLarge("The file", static_cast<int64_t>(bytes.size()), FileLimit);
+  if (auto refused = RefuseNonSave({bytes.data(), bytes.size()})) return *refused;
   SaveContainer save;
   save.Path = std::move(path);
   save.FileImage = std::move(bytes);

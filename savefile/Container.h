@@ -19,6 +19,11 @@ inline constexpr int64_t ImageLimit = 500000001;
 // The first bytes of a zlib stream at default compression, and the lowest offset at
 // which the stream can start (a 4-byte magic and the first chunk's length word).
 inline constexpr int32_t MinBodyStart = 8;
+// Every save starts with these four bytes. The smallest header that follows them is 520 bytes:
+// the oldest save version, every list and text empty, and the turn-timer key every header
+// holds. A shorter file, or one that starts otherwise, is not a save and is refused.
+inline constexpr char SaveMagic[4] = {'O', 'R', 'V', '5'};
+inline constexpr int64_t MinSaveLength = 4 + 520;
 
 struct SaveContainer {
   std::string Path;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -84,6 +85,21 @@ void LoadingTest::failedLoadKeepsTheSaveOnScreen() {
   const QStringList differences = guitest::CompareAfterLoad(form);
   QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 20).join('\n')));
   QVERIFY(!QApplication::overrideCursor());  // the busy cursor is gone after a failure too
+
+  // A file that is not a save is refused the same way, with the reason.
+  const QString text = folder.filePath(QStringLiteral("notes.Orv5Save"));
+  QFile notes(text);
+  QVERIFY(notes.open(QIODevice::WriteOnly));
+  notes.write("hello world\n");
+  notes.close();
+  QVERIFY(!form.LoadSave(text));
+  const QStringList refusal = guitest::TakeErrorMessages(form);
+  QCOMPARE(refusal.size(), 1);
+  QVERIFY2(refusal.first().contains(text), qPrintable(refusal.first()));
+  QVERIFY2(refusal.first().contains(QStringLiteral("not an Orv5 save: it does not start with ORV5")),
+           qPrintable(refusal.first()));
+  QCOMPARE(form.Loaded(), shown);
+  QCOMPARE(form.Control<QLineEdit>("Edit3")->text(), turn);
 }
 
 void LoadingTest::loadItReadsThePathField() {

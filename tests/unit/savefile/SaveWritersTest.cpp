@@ -119,7 +119,9 @@ TEST(Cure, RefusesACountThatDoesNotFitTheBody) {
 }
 
 TEST(Cure, RefusesSavesWithoutBody) {
-  const SaveContainer headerOnly = Load(Bytes{'O', 'R', 'V', '5', 1, 2, 3, 4, 5, 6, 7, 8});
+  Bytes headerBytes{'O', 'R', 'V', '5', 1, 2, 3, 4, 5, 6, 7, 8};
+  headerBytes.resize(MinSaveLength, 0);
+  const SaveContainer headerOnly = Load(headerBytes);
   EXPECT_TRUE(std::holds_alternative<WriteError>(BuildCuredSave(headerOnly, 0)));
   EXPECT_TRUE(std::holds_alternative<WriteError>(BuildCuredSave(SaveContainer{}, 0)));
   EXPECT_TRUE(std::holds_alternative<WriteError>(BuildSinglePlayerSave(headerOnly, {}, 0)));
@@ -128,7 +130,7 @@ TEST(Cure, RefusesSavesWithoutBody) {
 TEST(Cure, RefusesARebuiltSaveAboveTheFileLimit) {
   // A body of random bytes does not compress: 8.2 MB of it cannot fit in a save file.
   std::mt19937 random(5);
-  SaveContainer save = Load(testing::BuildContainer(testing::MagicHeader(), Bytes(100, 1)));
+  SaveContainer save = Load(testing::BuildContainer(testing::MagicHeader(Bytes(MinSaveLength, 0)), Bytes(100, 1)));
   save.SaveImage.resize(save.BodyStart);
   for (int i = 0; i < 8200000; ++i) save.SaveImage.push_back(static_cast<uint8_t>(random()));
   save.BodyLength = 8200000;
@@ -149,7 +151,7 @@ TEST(ImageFile, IsTheAnalysisImage) {
 // three slots, 29 a second list of three slots.
 TEST(MakeSingle, KeepsOnlyTheChosenHumanAndMakesASinglePlayerGame) {
   ByteWriter header;
-  header.Raw("ORV5").Byte(1).Int(2).Int(1).IntList({3, 3, 3}).IntList({3, 2, 3});
+  header.Raw("ORV5").Byte(1).Int(2).Int(1).IntList({3, 3, 3}).IntList({3, 2, 3}).Zeros(MinSaveLength);
   const SaveContainer save = Load(testing::BuildContainer(header.Take(), Bytes(1000, 0)));
   const HeaderEditOffsets offsets{9, 4, 5, 13, 29};
   const ByteBuffer file = std::get<ByteBuffer>(BuildSinglePlayerSave(save, offsets, 0));
@@ -169,7 +171,10 @@ TEST(MakeSingle, KeepsOnlyTheChosenHumanAndMakesASinglePlayerGame) {
 }
 
 TEST(MakeSingle, RefusesOffsetsOutsideTheHeader) {
-  const SaveContainer save = Load(testing::BuildContainer(testing::MagicHeader(Bytes(40, 0)), Bytes(1000, 0)));
+  testing::ContainerOptions padded;
+  padded.Tail = Bytes(MinSaveLength, 0);
+  const SaveContainer save =
+      Load(testing::BuildContainer(testing::MagicHeader(Bytes(40, 0)), Bytes(1000, 0), padded));
   EXPECT_TRUE(std::holds_alternative<WriteError>(BuildSinglePlayerSave(save, {0, 4, 5, 13, 29}, 0)));
   EXPECT_TRUE(std::holds_alternative<WriteError>(BuildSinglePlayerSave(save, {9, 4, 5, 13, 5000}, 0)));
 }
