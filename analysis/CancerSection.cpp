@@ -24,7 +24,7 @@ void FindCancer(ParseContext& ctx, SaveAnalysis& save) {
   save.CancerPos = 0;
   save.CancerCount = 0;
   if (!save.IsQEL) return;
-  StepDiagnostic& step = AddStep(save, "reload list");
+  StepDiagnostic& step = AddStep(ctx, save, "reload list");
   if (!ctx.HasBody) {
     step.Stop = "no body";
     return;

@@ -186,7 +186,7 @@ std::string StripCityNameKey(std::string name) {
 void ReadCities(ParseContext& ctx, SaveAnalysis& save) {
   const SlotRows rows(save);
   ResetCityTables(save, std::min(save.Leaders.size(), static_cast<size_t>(std::max(save.LeaderCount, 0))));
-  StepDiagnostic& step = AddStep(save, "cities");
+  StepDiagnostic& step = AddStep(ctx, save, "cities");
   if (!ctx.HasBody) {
     step.Stop = "no body";
     return;

@@ -57,7 +57,7 @@ void ReadPlayerBlock(ListReader& lists, int32_t datasets, HistoryRow& row) {
 }  // namespace
 
 void ReadHistory(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "history");
+  StepDiagnostic& step = AddStep(ctx, save, "history");
   const int32_t datasets = DatasetCountFor(SelectVariant(save.IsQEL != 0, save.HasExpansion1 != 0));
   int32_t position = ctx.BodyStart;
   int32_t pass = 0;

@@ -54,7 +54,7 @@ void ReadProject(ListReader& list, LeagueProject& project) {
 }  // namespace
 
 void ReadLeague(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "league");
+  StepDiagnostic& step = AddStep(ctx, save, "league");
   save.LeagueProjects = {};
   if (!save.IsQEL) {
     step.Stop = "only the QEL layout has a league";

@@ -201,7 +201,7 @@ std::string StopText(const NotificationRun& run, const RecordFinder& finder, con
 }  // namespace
 
 void ReadNotifications(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "notifications");
+  StepDiagnostic& step = AddStep(ctx, save, "notifications");
   save.NotificationLogs.assign(static_cast<size_t>(std::max(save.LeaderCount, 0)), TNotificationLog{});
   const PlayerRecordLayout& layout = SelectPlayerRecordLayout(save);
   const SlotRows rows(save);
@@ -222,7 +222,7 @@ void ReadNotifications(ParseContext& ctx, SaveAnalysis& save) {
   step.Records = run.Records;
   step.Stop = StopText(run, finder, ctx.Image, ctx.Cursor);
   if (!layout.HasAgents) return;
-  StepDiagnostic& agents = AddStep(save, "agents");  // `step` is not used past this point
+  StepDiagnostic& agents = AddStep(ctx, save, "agents");  // `step` is not used past this point
   agents.Found = run.Records > 0;
   agents.Records = run.Agents;
 }

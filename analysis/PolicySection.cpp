@@ -53,7 +53,7 @@ void ReadPolicyRecord(const ImageReader& image, int32_t hit, const PolicyLayout&
 }  // namespace
 
 void ReadPolicies(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "policies");
+  StepDiagnostic& step = AddStep(ctx, save, "policies");
   const PolicyLayout& layout = SelectPolicyLayout(save);
   const SlotRows rows(save);
   int32_t position = ctx.BodyStart;

@@ -57,7 +57,7 @@ void MarkFriendsAndAlly(const PlayerGrid& influence, PlayerGrid& friends, Player
 }  // namespace
 
 void ReadMinorRelations(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "relations");
+  StepDiagnostic& step = AddStep(ctx, save, "relations");
   const RelationLayout& layout = LayoutFor(SelectVariant(save.IsQEL != 0, save.HasExpansion1 != 0));
   const int32_t gap = save.BuildAbove341539 ? layout.GapAbove341539 : layout.Gap;
   int32_t position = ctx.BodyStart;

@@ -90,7 +90,7 @@ void ReadReligion(ListReader& list, const ReligionLayout& layout, const SlotRows
 }  // namespace
 
 void ReadReligions(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "religions");
+  StepDiagnostic& step = AddStep(ctx, save, "religions");
   const ReligionLayout* layout = SelectReligionLayout(save);
   if (!layout) {
     step.Stop = "the base game has no religions";

@@ -3,6 +3,7 @@
 // writes only its own tables of the analysis, and records a diagnostic.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "analysis/SaveAnalysis.h"
 #include "savefile/ImageReader.h"
@@ -14,10 +15,15 @@ struct ParseContext {
   int32_t BodyStart = -1;
   bool HasBody = false;
   int32_t Cursor = 4;  // the main read cursor; the header starts just after the magic
+  // Where the body steps list their diagnostics while the body is read on two threads (each
+  // step a list of its own, joined in step order afterwards); null: the analysis's own list.
+  std::vector<StepDiagnostic>* Steps = nullptr;
 };
 
 // Appends a diagnostic for a step and returns it for the step to fill in.
 StepDiagnostic& AddStep(SaveAnalysis& save, std::string step);
+// The same for a body step, in the list the context names.
+StepDiagnostic& AddStep(ParseContext& ctx, SaveAnalysis& save, std::string step);
 
 // Header, players and setup. ReadSaveHeader returns false when the header was not understood.
 bool ReadSaveHeader(ParseContext& ctx, SaveAnalysis& save);

@@ -181,7 +181,7 @@ bool Qualifies(const ImageReader& image, const StatsLayout& layout, int32_t hit)
 }  // namespace
 
 void ReadPlayerStats(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "statistics");
+  StepDiagnostic& step = AddStep(ctx, save, "statistics");
   const StatsLayout& layout = SelectStatsLayout(save);
   const SlotRows rows(save);
   int32_t position = ctx.BodyStart;

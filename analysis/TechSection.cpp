@@ -112,7 +112,7 @@ void ClearTechnologies(SaveAnalysis& save) {
 }  // namespace
 
 void ReadTechnologies(ParseContext& ctx, SaveAnalysis& save) {
-  StepDiagnostic& step = AddStep(save, "technologies");
+  StepDiagnostic& step = AddStep(ctx, save, "technologies");
   ClearTechnologies(save);
   const TechLayout& layout = SelectTechLayout(save);
   const SlotRows rows(save);

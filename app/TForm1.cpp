@@ -137,13 +137,14 @@ QWidget* TForm1::BuildDiagnosticsLine() {
 
 namespace {
 
-// Reads and analyses a save into a new value; the one on screen is not touched. Returns the
-// reason when the file cannot be loaded.
-QString ReadAndAnalyse(const QString& path, std::unique_ptr<LoadedSave>& into, LoadTimings& timings) {
+// Reads and analyses a save into a new value, in the buffers of `spare`; the one on screen is
+// not touched. Returns the reason when the file cannot be loaded.
+QString ReadAndAnalyse(const QString& path, std::unique_ptr<LoadedSave>& into, LoadTimings& timings,
+                       SaveContainer&& spare) {
   QElapsedTimer clock;
   clock.start();
   try {
-    LoadResult result = orv5::LoadSave(ToPath(path));
+    LoadResult result = orv5::LoadSave(ToPath(path), std::move(spare));
     timings.ReadMs = clock.restart();
     if (auto* error = std::get_if<LoadError>(&result)) return ui::ToQString(error->Message);
     into = std::make_unique<LoadedSave>();
@@ -163,7 +164,7 @@ bool TForm1::LoadSave(const QString& path) {
   std::unique_ptr<LoadedSave> loaded;
   LoadTimings timings;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const QString failure = ReadAndAnalyse(path, loaded, timings);
+  const QString failure = ReadAndAnalyse(path, loaded, timings, std::move(spare_));
   if (!failure.isEmpty()) {
     QApplication::restoreOverrideCursor();
     lastLoadError_ = failure;
@@ -172,6 +173,8 @@ bool TForm1::LoadSave(const QString& path) {
   }
   QElapsedTimer clock;
   clock.start();
+  // The save replaced lends its buffers to the next load.
+  if (loaded_) spare_ = std::move(loaded_->Container);
   loaded_ = std::move(loaded);
   lastLoadError_.clear();
   Control<QLineEdit>(QStringLiteral("Edit1"))->setText(QFileInfo(path).absoluteFilePath());

@@ -97,6 +97,7 @@ class TForm1 : public QMainWindow {
   std::vector<bool> GraphChecks() const;
 
   std::unique_ptr<LoadedSave> loaded_;
+  SaveContainer spare_;  // the buffers of the save shown before, for the next load to fill
   ui::ControlIndex controls_;
   ui::BindReport bindReport_;
   QTabWidget* pages_ = nullptr;

@@ -1,6 +1,8 @@
 #include <ostream>
+#include <sstream>
 
 #include "cli/Commands.h"
+#include "cli/ParallelSaves.h"
 #include "savefile/Container.h"
 
 namespace orv5 {
@@ -22,22 +24,24 @@ void PrintInfoLine(const SaveContainer& save, std::ostream& out) {
 
 int ForEachLoadedSave(const std::vector<std::string>& files, std::ostream& err,
                       const std::function<void(const std::string& file, const SaveContainer& save)>& use) {
-  int status = 0;
-  for (const std::string& file : files) {
-    LoadResult result = LoadSave(file);
-    if (const auto* error = std::get_if<LoadError>(&result)) {
-      err << file << ": " << error->Message << "\n";
-      status = 1;
-      continue;
-    }
-    use(file, std::get<SaveContainer>(result));
-  }
-  return status;
+  return MapLoadedSaves<bool>(
+      files, err,
+      [&](const std::string& file, const SaveContainer& save, AnalysisThreads) {
+        use(file, save);
+        return true;
+      },
+      [](const std::string&, bool&) {}, 1);
 }
 
 int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
-  return ForEachLoadedSave(files, err,
-                           [&](const std::string&, const SaveContainer& save) { PrintInfoLine(save, out); });
+  return MapLoadedSaves<std::string>(
+      files, err,
+      [](const std::string&, const SaveContainer& save, AnalysisThreads) {
+        std::ostringstream line;
+        PrintInfoLine(save, line);
+        return line.str();
+      },
+      [&](const std::string&, std::string& line) { out << line; });
 }
 
 }  // namespace orv5

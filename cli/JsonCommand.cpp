@@ -1,5 +1,6 @@
 // orv5 json FILE...: the whole analysis of each save. One file prints one JSON object; several
-// print one JSON array holding an object per save that loaded, in the order given. A file that
+// print one JSON array holding an object per save that loaded, in the order given (the saves
+// are read on every core). A file that
 // fails to load is reported on the error stream and makes the exit status 1; the others still
 // print. Texts that are not valid UTF-8 (16-bit save texts keep only their low bytes) are
 // written with U+FFFD in place of the bad bytes.
@@ -9,6 +10,7 @@
 #include "analysis/Save5Analyse.h"
 #include "cli/AnalysisJson.h"
 #include "cli/Commands.h"
+#include "cli/ParallelSaves.h"
 #include "savefile/Container.h"
 
 namespace orv5 {
@@ -25,11 +27,16 @@ int RunJsonCommand(const std::vector<std::string>& files, std::ostream& out, std
   const bool asArray = files.size() != 1;
   bool first = true;
   if (asArray) out << "[";
-  const int status = ForEachLoadedSave(files, err, [&](const std::string&, const SaveContainer& container) {
-    if (asArray) out << (first ? "\n" : ",\n");
-    first = false;
-    out << Dump(AnalysisJson(container, Save5Analyse(container)));
-  });
+  const int status = MapAnalysedSaves<std::string>(
+      files, err,
+      [](const std::string&, const SaveContainer& container, const SaveAnalysis& analysis) {
+        return Dump(AnalysisJson(container, analysis));
+      },
+      [&](const std::string&, std::string& dump) {
+        if (asArray) out << (first ? "\n" : ",\n");
+        first = false;
+        out << dump;
+      });
   if (asArray) out << (first ? "]" : "\n]");
   if (!first || asArray) out << "\n";
   return status;

@@ -1,11 +1,13 @@
 // orv5 reloads FILE...: the Reloads tab of each save on one line, for organisers checking a
 // folder of saves: sessions, pre-sessions, play sessions, average session time, cancer size.
-// One load and one analysis per file, nothing else.
+// One load and one analysis per file, nothing else, on every core.
+#include <sstream>
 #include <string_view>
 #include <variant>
 
 #include "analysis/Save5Analyse.h"
 #include "cli/Commands.h"
+#include "cli/ParallelSaves.h"
 #include "cli/ReportCommand.h"
 #include "savefile/Container.h"
 #include "views/Tabs.h"
@@ -24,12 +26,17 @@ std::string_view Trimmed(std::string_view text) {
 }  // namespace
 
 int RunReloadsCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
-  return ForEachLoadedSave(files, err, [&](const std::string& file, const SaveContainer& save) {
-    const TabModel tab = ReloadsTabModel(Save5Analyse(save), {});
-    out << file << "\tsessions " << Trimmed(tab.Text("Edit9")) << "\tpre-sessions " << Trimmed(tab.Text("Edit11"))
-        << "\tplay sessions " << Trimmed(tab.Text("Edit10")) << "\taverage " << Trimmed(tab.Text("Edit12"))
-        << "\tcancer " << Trimmed(tab.Text("CancerSizeE")) << "\n";
-  });
+  return MapAnalysedSaves<std::string>(
+      files, err,
+      [](const std::string& file, const SaveContainer&, const SaveAnalysis& analysis) {
+        const TabModel tab = ReloadsTabModel(analysis, {});
+        std::ostringstream line;
+        line << file << "\tsessions " << Trimmed(tab.Text("Edit9")) << "\tpre-sessions " << Trimmed(tab.Text("Edit11"))
+             << "\tplay sessions " << Trimmed(tab.Text("Edit10")) << "\taverage " << Trimmed(tab.Text("Edit12"))
+             << "\tcancer " << Trimmed(tab.Text("CancerSizeE")) << "\n";
+        return line.str();
+      },
+      [&](const std::string&, std::string& line) { out << line; });
 }
 
 }  // namespace orv5

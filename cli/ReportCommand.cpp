@@ -8,9 +8,11 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <sstream>
 #include <variant>
 
 #include "analysis/Save5Analyse.h"
+#include "cli/ParallelSaves.h"
 #include "savefile/Container.h"
 #include "savefile/Format.h"
 #include "views/LoadNotice.h"
@@ -230,40 +232,55 @@ nlohmann::json FileJson(const SaveAnalysis& save, const ReportScope& scope) {
   return {{"tabs", std::move(tabs)}, {"diagnostics", std::move(diagnostics)}};
 }
 
+// The text of one save: its notice first when it is understood only in part, as the window
+// shows it under the tabs.
+std::string ReportText(const std::string& file, const SaveAnalysis& save, const ReportScope& scope) {
+  std::ostringstream text;
+  text << "== FILE " << file << "\n";
+  if (const std::string notice = LoadNotice(save); !notice.empty()) text << "== NOTICE\t" << notice << "\n";
+  PrintText(save, scope, text);
+  return text.str();
+}
+
+int ReportJson(const ReportOptions& options, const ReportScope& scope, std::ostream& out, std::ostream& err) {
+  int status = 0;
+  nlohmann::json files = nlohmann::json::array();
+  MapSaves<nlohmann::json>(
+      options.Files,
+      [&](const std::string& file, const SaveContainer& container, AnalysisThreads threads) {
+        const SaveAnalysis save = Save5Analyse(container, threads);
+        nlohmann::json entry = FileJson(save, scope);
+        entry["path"] = file;
+        entry["notice"] = LoadNotice(save);
+        return entry;
+      },
+      [&](const std::string& file, SaveOutcome<nlohmann::json>& outcome) {
+        if (const auto* error = std::get_if<LoadError>(&outcome)) {
+          err << file << ": " << error->Message << "\n";
+          status = 1;
+          files.push_back({{"path", file}, {"error", error->Message}});
+          return;
+        }
+        files.push_back(std::move(std::get<nlohmann::json>(outcome)));
+      });
+  // Save texts that are not valid UTF-8 (16-bit texts keep only their low bytes) get U+FFFD.
+  out << nlohmann::json{{"files", std::move(files)}}.dump(1, ' ', false, nlohmann::json::error_handler_t::replace)
+      << "\n";
+  return status;
+}
+
 }  // namespace
 
 int RunReportCommand(const ReportOptions& options, std::ostream& out, std::ostream& err) {
   const std::optional<ReportScope> scope = ParseScope(options, err);
   if (!scope) return 2;
-  int status = 0;
-  nlohmann::json files = nlohmann::json::array();
-  for (const std::string& file : options.Files) {
-    LoadResult result = LoadSave(file);
-    if (const auto* error = std::get_if<LoadError>(&result)) {
-      err << file << ": " << error->Message << "\n";
-      status = 1;
-      if (options.Json) files.push_back({{"path", file}, {"error", error->Message}});
-      continue;
-    }
-    const SaveAnalysis save = Save5Analyse(std::get<SaveContainer>(result));
-    if (options.Json) {
-      nlohmann::json entry = FileJson(save, *scope);
-      entry["path"] = file;
-      entry["notice"] = LoadNotice(save);
-      files.push_back(std::move(entry));
-    } else {
-      out << "== FILE " << file << "\n";
-      // The window's notice under the tabs: a save understood only in part says so first.
-      if (const std::string notice = LoadNotice(save); !notice.empty()) out << "== NOTICE\t" << notice << "\n";
-      PrintText(save, *scope, out);
-    }
-  }
-  if (options.Json) {
-    // Save texts that are not valid UTF-8 (16-bit texts keep only their low bytes) get U+FFFD.
-    out << nlohmann::json{{"files", std::move(files)}}.dump(1, ' ', false, nlohmann::json::error_handler_t::replace)
-        << "\n";
-  }
-  return status;
+  if (options.Json) return ReportJson(options, *scope, out, err);
+  return MapAnalysedSaves<std::string>(
+      options.Files, err,
+      [&](const std::string& file, const SaveContainer&, const SaveAnalysis& save) {
+        return ReportText(file, save, *scope);
+      },
+      [&](const std::string&, std::string& text) { out << text; });
 }
 
 }  // namespace orv5

@@ -1,5 +1,5 @@
 // make_fuzz_seeds DIR: writes the committed seeds, built with the synthetic save builder:
-// whole saves into DIR/load, made-up body images into DIR/body.
+// whole saves into DIR/load, made-up body images into DIR/body, zlib streams into DIR/inflate.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -23,8 +23,10 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path loadDir = std::filesystem::path(argv[1]) / "load";
   const std::filesystem::path bodyDir = std::filesystem::path(argv[1]) / "body";
+  const std::filesystem::path inflateDir = std::filesystem::path(argv[1]) / "inflate";
   std::filesystem::create_directories(loadDir);
   std::filesystem::create_directories(bodyDir);
+  std::filesystem::create_directories(inflateDir);
   using namespace orv5::testing;
   ByteWriter body;
   body.Int(-1).Int(0).Int(1).Int(20000).Zeros(30).Int(1).Int(5).Int(0).Int(0).UStr("Session 1", false);
@@ -39,6 +41,15 @@ int main(int argc, char** argv) {
     ByteWriter seed;
     seed.Byte(layout).Byte(10).Int(16).Zeros(16).Raw(body.Data());
     WriteSeed(bodyDir / ("layout-" + std::to_string(layout) + ".seed"), seed.Take());
+  }
+  // Streams for the inflater: the first byte picks the limit and leaves the header in place.
+  for (int level : {0, 1, 6, 9}) {
+    for (bool finish : {true, false}) {
+      Bytes seed = {static_cast<uint8_t>(2 * (10 + level))};
+      const Bytes stream = Deflate(body.Data(), finish, level);
+      seed.insert(seed.end(), stream.begin(), stream.end());
+      WriteSeed(inflateDir / ("level-" + std::to_string(level) + (finish ? "-finished" : "-flushed") + ".seed"), seed);
+    }
   }
   return 0;
 }

@@ -11,7 +11,7 @@ CC=clang CXX=clang++ orv5_build "$build" -DORV5_FUZZ=ON -DORV5_BUILD_GUI=OFF -DO
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-for harness in load body; do
+for harness in load body inflate; do
   corpus="$work/$harness"
   mkdir -p "$corpus"
   cp "$ORV5_ROOT/fuzz/seeds/$harness/"* "$corpus/"

@@ -1,7 +1,5 @@
 #include "savefile/Container.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -13,17 +11,17 @@
 
 namespace orv5 {
 
-namespace {
-
-constexpr char BodyMarker[4] = {'B', 'O', 'D', 'Y'};
-// Real bodies inflate to 20-40 times their packed size; starting there avoids regrowth.
-constexpr size_t InflateGrowthGuess = 40;
-
 std::string GroupDigits(int64_t value) {
   std::string digits = std::to_string(value);
   for (int i = static_cast<int>(digits.size()) - 3; i > (value < 0 ? 1 : 0); i -= 3) digits.insert(i, ",");
   return digits;
 }
+
+namespace {
+
+constexpr char BodyMarker[4] = {'B', 'O', 'D', 'Y'};
+// Real bodies inflate to 20-40 times their packed size; starting there avoids regrowth.
+constexpr size_t InflateGrowthGuess = 40;
 
 LoadError TooLarge(const char* what, int64_t size, int64_t limit) {
   return {std::string(what) + " is " + GroupDigits(size) + " bytes long; the limit is " + GroupDigits(limit) +
@@ -45,8 +43,13 @@ struct ChunkList {
   ByteBuffer Packed;
 };
 
-std::variant<ChunkList, LoadError> JoinChunks(std::span<const uint8_t> file, int32_t firstLengthWord) {
+// `packed` is a spare buffer for the joined stream, which is never longer than the file.
+std::variant<ChunkList, LoadError> JoinChunks(std::span<const uint8_t> file, int32_t firstLengthWord,
+                                              ByteBuffer packed) {
   ChunkList list;
+  list.Packed = std::move(packed);
+  list.Packed.clear();
+  list.Packed.reserve(file.size());
   const ImageReader reader(file);
   int64_t r = firstLengthWord;
   for (;;) {
@@ -76,9 +79,10 @@ void CopyWholeFileAsImage(SaveContainer& save) {
   save.ImageLength = save.FileLength;
 }
 
-std::variant<SaveContainer, LoadError> BuildImage(SaveContainer save) {
+// `spent` lends its buffers to the joined stream and the image.
+std::variant<SaveContainer, LoadError> BuildImage(SaveContainer save, SaveContainer&& spent) {
   const std::span<const uint8_t> file(save.FileImage.data(), save.FileImage.size());
-  auto joined = JoinChunks(file, save.BodyStart - 4);
+  auto joined = JoinChunks(file, save.BodyStart - 4, std::move(spent.PackedBody));
   if (auto* error = std::get_if<LoadError>(&joined)) return *error;
   ChunkList& chunks = std::get<ChunkList>(joined);
 
@@ -91,11 +95,14 @@ std::variant<SaveContainer, LoadError> BuildImage(SaveContainer save) {
   save.TailBytes.assign(save.FileImage.begin() + tailStart, save.FileImage.end());
   save.TailLength = static_cast<int32_t>(save.TailBytes.size());
 
-  ByteBuffer header(save.FileImage.begin(), save.FileImage.begin() + save.BodyStart);
+  ByteBuffer header = std::move(spent.SaveImage);
+  header.assign(save.FileImage.begin(), save.FileImage.begin() + save.BodyStart);
   std::memcpy(header.data() + save.BodyStart - 4, BodyMarker, 4);
   const int64_t bodyLimit = ImageLimit - save.TailLength;
-  InflateResult inflated = InflateStream({save.PackedBody.data(), save.PackedBody.size()}, std::move(header), bodyLimit,
-                                         save.PackedBody.size() * InflateGrowthGuess);
+  // Room for the tail too, so that appending it does not move the image.
+  const size_t expected = save.BodyStart + save.PackedBody.size() * InflateGrowthGuess + save.TailBytes.size();
+  InflateResult inflated =
+      InflateStream({save.PackedBody.data(), save.PackedBody.size()}, std::move(header), bodyLimit, expected);
   if (!inflated.Error.empty()) return LoadError{inflated.Error};
 
   save.SaveImage = std::move(inflated.Data);
@@ -124,105 +131,6 @@ int32_t FindBodyStart(std::span<const uint8_t> file) {
 
 namespace {
 
-// Bodies of real saves stay below 30 MB. Past this much output the rest of the stream is
-// first only counted, so that a stream that would pass the limit is refused without ever
-// holding more than this in memory; a genuine larger body is then inflated a second time.
-constexpr size_t EagerInflateBytes = size_t{64} << 20;
-
-class Inflater {
- public:
-  explicit Inflater(std::span<const uint8_t> packed) {
-    ok_ = inflateInit(&zs_) == Z_OK;
-    zs_.next_in = const_cast<Bytef*>(packed.data());
-    zs_.avail_in = static_cast<uInt>(packed.size());
-  }
-  ~Inflater() { inflateEnd(&zs_); }
-  Inflater(const Inflater&) = delete;
-  Inflater& operator=(const Inflater&) = delete;
-
-  // Inflates into dst; returns the bytes written.
-  size_t Step(uint8_t* dst, size_t room) {
-    zs_.next_out = dst;
-    zs_.avail_out = static_cast<uInt>(std::min<size_t>(room, 1u << 30));
-    const uInt before = zs_.avail_out;
-    ret_ = ok_ ? inflate(&zs_, Z_NO_FLUSH) : Z_MEM_ERROR;
-    return before - zs_.avail_out;
-  }
-  // True when no more output can come: the final block, the end of the input, or an error.
-  bool Done() const { return ret_ != Z_OK && !(ret_ == Z_BUF_ERROR && zs_.avail_in > 0); }
-  bool Finished() const { return ret_ == Z_STREAM_END; }
-  bool Failed() const {
-    return ret_ == Z_NEED_DICT || ret_ == Z_DATA_ERROR || ret_ == Z_MEM_ERROR || ret_ == Z_STREAM_ERROR;
-  }
-  std::string Message() const {
-    return std::string("The compressed body is damaged: zlib says \"") + (zs_.msg ? zs_.msg : zError(ret_)) + "\".";
-  }
-
- private:
-  z_stream zs_{};
-  bool ok_ = false;
-  int ret_ = Z_OK;
-};
-
-// Inflates into out after its current content, growing it up to `cap` bytes.
-size_t InflateGrowing(Inflater& inflater, ByteBuffer& out, size_t cap, size_t sizeHint) {
-  size_t used = out.size();
-  const size_t target = std::min(cap, used + std::max<size_t>(sizeHint, 1 << 16));
-  while (!inflater.Done()) {
-    if (used == out.size()) {
-      if (out.size() >= cap) break;
-      out.resize(std::min(cap, std::max(target, out.size() * 2)));
-    }
-    used += inflater.Step(out.data() + used, out.size() - used);
-  }
-  out.resize(used);
-  return used;
-}
-
-// Counts the output still to come, giving up once it passes `limit`.
-size_t CountRemaining(Inflater& inflater, size_t limit) {
-  std::vector<uint8_t> scratch(1 << 20);
-  size_t counted = 0;
-  while (!inflater.Done() && counted <= limit) counted += inflater.Step(scratch.data(), scratch.size());
-  return counted;
-}
-
-}  // namespace
-
-InflateResult InflateStream(std::span<const uint8_t> packed, ByteBuffer out, int64_t limit, size_t sizeHint) {
-  InflateResult result;
-  const size_t prefix = out.size();
-  const size_t cap = static_cast<size_t>(limit);
-  Inflater inflater(packed);
-  size_t used = InflateGrowing(inflater, out, std::min(cap, prefix + EagerInflateBytes), sizeHint);
-  if (!inflater.Done() && !inflater.Failed()) {
-    const size_t rest = CountRemaining(inflater, cap - std::min(cap, used));
-    if (!inflater.Failed() && used + rest <= cap && inflater.Done()) {
-      // A genuine body this large: inflate it once more into a buffer of its exact size.
-      out.resize(prefix);
-      Inflater again(packed);
-      used = InflateGrowing(again, out, prefix + (used - prefix) + rest, used + rest);
-      result.Finished = again.Finished();
-      result.Data = std::move(out);
-      return result;
-    }
-    if (!inflater.Failed()) {
-      result.Error = "The inflated body would make the analysis image larger than its limit of " +
-                     GroupDigits(ImageLimit) + " bytes.";
-      return result;
-    }
-  }
-  if (inflater.Failed()) {
-    result.Error = inflater.Message();
-    return result;
-  }
-  result.Finished = inflater.Finished();
-  result.Data = std::move(out);
-  return result;
-}
-
-namespace {
-
 // A file that is not a save gets a message saying why, before anything is decoded.
 std::optional<LoadError> RefuseNonSave(std::span<const uint8_t> bytes) {
   if (bytes.size() >= sizeof SaveMagic && std::memcmp(bytes.data(), SaveMagic, sizeof SaveMagic) != 0)
@@ -234,7 +142,7 @@ std::optional<LoadError> RefuseNonSave(std::span<const uint8_t> bytes) {
   return std::nullopt;
 }
 
-LoadResult LoadFromBuffer(ByteBuffer bytes, std::string path) {
+LoadResult LoadFromBuffer(ByteBuffer bytes, std::string path, SaveContainer&& spent) {
   if (static_cast<int64_t>(bytes.size()) > FileLimit)
     return TooLarge("The file", static_cast<int64_t>(bytes.size()), FileLimit);
   if (auto refused = RefuseNonSave({bytes.data(), bytes.size()})) return *refused;
@@ -248,7 +156,7 @@ LoadResult LoadFromBuffer(ByteBuffer bytes, std::string path) {
     CopyWholeFileAsImage(save);
     return save;
   }
-  auto built = BuildImage(std::move(save));
+  auto built = BuildImage(std::move(save), std::move(spent));
   if (auto* error = std::get_if<LoadError>(&built)) return *error;
   return std::move(std::get<SaveContainer>(built));
 }
@@ -258,21 +166,24 @@ LoadResult LoadFromBuffer(ByteBuffer bytes, std::string path) {
 LoadResult LoadSaveFromBytes(std::span<const uint8_t> bytes, std::string path) {
   if (static_cast<int64_t>(bytes.size()) > FileLimit)
     return TooLarge("The file", static_cast<int64_t>(bytes.size()), FileLimit);
-  return LoadFromBuffer(ByteBuffer(bytes.begin(), bytes.end()), std::move(path));
+  return LoadFromBuffer(ByteBuffer(bytes.begin(), bytes.end()), std::move(path), SaveContainer{});
 }
 
-LoadResult LoadSave(const std::filesystem::path& path) {
+LoadResult LoadSave(const std::filesystem::path& path) { return LoadSave(path, SaveContainer{}); }
+
+LoadResult LoadSave(const std::filesystem::path& path, SaveContainer&& spent) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) return LoadError{"Cannot open \"" + path.string() + "\": " + ec.message() + "."};
   if (static_cast<int64_t>(size) > FileLimit) return TooLarge("The file", static_cast<int64_t>(size), FileLimit);
   std::ifstream in(path, std::ios::binary);
   if (!in) return LoadError{"Cannot open \"" + path.string() + "\" for reading."};
-  ByteBuffer bytes(size);
+  ByteBuffer bytes = std::move(spent.FileImage);
+  bytes.resize(size);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
   bytes.resize(static_cast<size_t>(in.gcount()));
   if (in.bad()) return LoadError{"Reading \"" + path.string() + "\" failed."};
-  auto result = LoadFromBuffer(std::move(bytes), path.string());
+  auto result = LoadFromBuffer(std::move(bytes), path.string(), std::move(spent));
   if (auto* save = std::get_if<SaveContainer>(&result)) save->FileDate = FileModificationTime(path);
   return result;
 }

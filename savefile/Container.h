@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "savefile/Bytes.h"
+#include "savefile/Inflate.h"
 
 namespace orv5 {
 
@@ -56,6 +57,10 @@ using LoadResult = std::variant<SaveContainer, LoadError>;
 // previous container is untouched because a new one is returned.
 LoadResult LoadSave(const std::filesystem::path& path);
 
+// The same, reusing the buffers of `spent`, a loaded save no longer needed (the one a window
+// replaces, or the last one of a batch worker): the new image then needs no fresh memory.
+LoadResult LoadSave(const std::filesystem::path& path, SaveContainer&& spent);
+
 // The same from bytes already in memory (tests, fuzzing); `path` is only recorded.
 LoadResult LoadSaveFromBytes(std::span<const uint8_t> bytes, std::string path = {});
 
@@ -63,15 +68,7 @@ LoadResult LoadSaveFromBytes(std::span<const uint8_t> bytes, std::string path = 
 // tested, as the game's own loader never tests them.
 int32_t FindBodyStart(std::span<const uint8_t> file);
 
-// Outcome of inflating a zlib stream that may lack its final block.
-struct InflateResult {
-  ByteBuffer Data;
-  bool Finished = false;
-  std::string Error;  // empty on success
-};
-
-// Inflates into `out` starting at `out.size()`, never growing `out` beyond `limit` bytes.
-// A stream that ends without its final block keeps all its output.
-InflateResult InflateStream(std::span<const uint8_t> packed, ByteBuffer out, int64_t limit, size_t sizeHint);
+// 8000001 -> "8,000,001", for the messages of refused files.
+std::string GroupDigits(int64_t value);
 
 }  // namespace orv5

@@ -6,7 +6,7 @@ set -euo pipefail
 ORV5_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ORV5_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  zlib1g-dev nlohmann-json3-dev libcli11-dev
+  zlib1g-dev libisal-dev nlohmann-json3-dev libcli11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   clang libclang-rt-dev desktop-file-utils shared-mime-info locales

@@ -1,7 +1,6 @@
 // The container facts of every real save, as the game wrote them.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -66,12 +65,7 @@ TEST_P(RealContainer, CureWithoutCancerRebuildsTheSameBody) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RealSaves, RealContainer, ::testing::ValuesIn(kExpected), [](const auto& info) {
-  std::string name = info.param.Name;
-  name = name.substr(0, name.find('.'));
-  for (char& ch : name) {
-    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-  }
-  return name;
+  return testing::RealSaveTestName(info.param.Name);
 });
 
 TEST(RealContainerHeaderOnly, KeepsTheFileAsImage) {

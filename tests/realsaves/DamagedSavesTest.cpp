@@ -2,7 +2,6 @@
 // hang or push a table past its capacity.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -138,12 +137,7 @@ TEST_P(DamagedSave, AbsurdCountsNearAnchors) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RealSaves, DamagedSave, ::testing::ValuesIn(kSaves), [](const auto& info) {
-  std::string name = info.param;
-  name = name.substr(0, name.find('.'));
-  for (char& ch : name) {
-    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-  }
-  return name;
+  return testing::RealSaveTestName(info.param);
 });
 
 }  // namespace

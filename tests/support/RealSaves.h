@@ -3,6 +3,7 @@
 // visibly when it is not set.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -20,6 +21,15 @@ inline std::filesystem::path RealSave(const std::string& name) {
   if (folder.empty()) return {};
   const auto path = folder / name;
   return std::filesystem::exists(path) ? path : std::filesystem::path();
+}
+
+// A test's name made of a save's file name: "qel-poland-t12.Orv5Save" gives "qel_poland_t12".
+inline std::string RealSaveTestName(std::string file) {
+  file = file.substr(0, file.find('.'));
+  for (char& ch : file) {
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  }
+  return file;
 }
 
 }  // namespace orv5::testing

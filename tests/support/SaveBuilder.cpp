@@ -65,6 +65,16 @@ void ByteWriter::PutInt(size_t offset, int32_t value) {
   for (int i = 0; i < 4; ++i) bytes_.at(offset + i) = static_cast<uint8_t>(v >> (8 * i));
 }
 
+Bytes PatternedBytes(size_t size, uint32_t seed, uint8_t symbols) {
+  Bytes bytes(size);
+  uint32_t x = seed;
+  for (auto& b : bytes) {
+    x = x * 1103515245u + 12345u;
+    b = static_cast<uint8_t>((x >> 16) % symbols);
+  }
+  return bytes;
+}
+
 Bytes Deflate(const Bytes& body, bool finish, int level) {
   z_stream zs{};
   if (deflateInit(&zs, level) != Z_OK) throw std::runtime_error("deflateInit failed");

@@ -46,6 +46,10 @@ struct ContainerOptions {
 // The body starts (and BodyStart lies) 4 bytes after the header.
 Bytes BuildContainer(const Bytes& header, const Bytes& body, const ContainerOptions& options = {});
 
+// `size` bytes of a fixed pseudo-random sequence over `symbols` values: compressible, with both
+// matches and literals, the same for the same seed.
+Bytes PatternedBytes(size_t size, uint32_t seed = 7, uint8_t symbols = 13);
+
 // A zlib stream of `body`, finished or only sync-flushed.
 Bytes Deflate(const Bytes& body, bool finish, int level = 6);
 

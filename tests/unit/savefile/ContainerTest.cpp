@@ -17,15 +17,7 @@ using testing::Bytes;
 using testing::ByteWriter;
 using testing::ContainerOptions;
 
-Bytes Body(size_t size, uint8_t seed = 7) {
-  Bytes body(size);
-  uint32_t x = seed;
-  for (auto& b : body) {
-    x = x * 1103515245u + 12345u;
-    b = static_cast<uint8_t>((x >> 16) % 13);  // compressible but not trivial
-  }
-  return body;
-}
+Bytes Body(size_t size) { return testing::PatternedBytes(size); }
 
 SaveContainer LoadOk(const Bytes& file) {
   LoadResult result = LoadSaveFromBytes(file);
