@@ -43,12 +43,18 @@ int main(int argc, char** argv) {
     WriteSeed(bodyDir / ("layout-" + std::to_string(layout) + ".seed"), seed.Take());
   }
   // Streams for the inflater: the first byte picks the limit and leaves the header in place.
+  // The small body gets fixed codes, the larger one dynamic codes.
+  const Bytes larger = PatternedBytes(6000, 3, 40);
   for (int level : {0, 1, 6, 9}) {
     for (bool finish : {true, false}) {
-      Bytes seed = {static_cast<uint8_t>(2 * (10 + level))};
-      const Bytes stream = Deflate(body.Data(), finish, level);
-      seed.insert(seed.end(), stream.begin(), stream.end());
-      WriteSeed(inflateDir / ("level-" + std::to_string(level) + (finish ? "-finished" : "-flushed") + ".seed"), seed);
+      for (const Bytes* plain : {&body.Data(), &larger}) {
+        Bytes seed = {static_cast<uint8_t>(2 * (10 + level))};
+        const Bytes stream = Deflate(*plain, finish, level);
+        seed.insert(seed.end(), stream.begin(), stream.end());
+        WriteSeed(inflateDir / ("level-" + std::to_string(level) + (finish ? "-finished" : "-flushed") +
+                                (plain == &larger ? "-dynamic" : "") + ".seed"),
+                  seed);
+      }
     }
   }
   return 0;

@@ -4,6 +4,10 @@
 // that a damaged save is refused with zlib's message), input that runs out inside a coded
 // block (zlib decodes a few more bits there), a final block whose Adler-32 trailer has to be
 // checked and does not match, an unusual zlib header, and a body past the eager limit.
+// One difference remains, which only damage brings about: a block whose Huffman code leaves
+// codes unused (zlib's deflate never writes one). zlib refuses such a stream at that block;
+// ISA-L reads on while none of the missing codes occurs, which no check short of decoding the
+// stream a second time could tell.
 #include "savefile/Inflate.h"
 
 #include <isa-l/igzip_lib.h>
