@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "analysis/CityReaders.h"
 #include "analysis/DerivedValues.h"
@@ -35,6 +37,25 @@ constexpr size_t SecondStandingList = 5;
 // Names are kept in the display form the reference lookups of the city view compare with:
 // "BUILDING_GREAT_LIBRARY" becomes "Great Library".
 std::string WithoutPrefix(std::string_view key, std::string_view prefix) { return CutTextKey(key, prefix); }
+
+// The display names of a QEL table's rows, made once for every city to copy.
+template <typename Rec>
+std::vector<std::string> DisplayNames(std::span<const Rec> rows, std::string_view prefix) {
+  std::vector<std::string> names;
+  names.reserve(rows.size());
+  for (const Rec& row : rows) names.push_back(WithoutPrefix(row.Key, prefix));
+  return names;
+}
+
+const std::string& BuildingNameQEL(int32_t row) {
+  static const std::vector<std::string> names = DisplayNames(BuildingTableQEL(), "BUILDING_");
+  return names[static_cast<size_t>(row)];
+}
+
+const std::string& UnitNameQEL(int32_t row) {
+  static const std::vector<std::string> names = DisplayNames(UnitTableQEL(), "UNIT_");
+  return names[static_cast<size_t>(row)];
+}
 
 // An item the reference tables lack shows as its hash, in the formatter's upper-case hex digits,
 // as the city view shows unknown items of the build queue.
@@ -78,7 +99,7 @@ void ReadHashBuildingList(const CityReadContext& ctx, int32_t& pos, size_t list,
     const int32_t index = lookUp ? FindBIndex32(hash) : -1;
     const TBuildingInfoRecQEL* row = index >= 0 ? &table[static_cast<size_t>(index)] : nullptr;
     const std::string_view key = row ? row->Key : std::string_view();
-    if (list == 0 && n < MaxCityLists) target.City.BuildingName[n] = row ? WithoutPrefix(key, "BUILDING_") : HashName(hash);
+    if (list == 0 && n < MaxCityLists) target.City.BuildingName[n] = row ? BuildingNameQEL(index) : HashName(hash);
     StoreBuilding(ctx, target, list, n++, key, row, value);
   }
 }
@@ -106,7 +127,6 @@ void ReadKeyBuildingList(const CityReadContext& ctx, int32_t& pos, size_t list, 
 }
 
 void ReadHashUnitList(const ImageReader& image, int32_t& pos, bool first, TCityRec& city) {
-  const auto table = UnitTableQEL();
   const int32_t count = image.ReadInt(pos);
   size_t n = 0;
   for (int32_t i = 0; i < count && InsideImage(image, pos); ++i) {
@@ -115,7 +135,7 @@ void ReadHashUnitList(const ImageReader& image, int32_t& pos, bool first, TCityR
     const int32_t value = image.ReadInt(pos);
     if (n < MaxCityLists && first) {
       const int32_t index = FindUIndex32(hash);
-      city.UnitName[n] = index >= 0 ? WithoutPrefix(table[static_cast<size_t>(index)].Key, "UNIT_") : HashName(hash);
+      city.UnitName[n] = index >= 0 ? UnitNameQEL(index) : HashName(hash);
     }
     if (n < MaxCityLists) (first ? city.UnitValue1 : city.UnitValue2)[n] = value;
     ++n;

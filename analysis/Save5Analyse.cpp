@@ -1,6 +1,7 @@
 #include "analysis/Save5Analyse.h"
 
 #include <array>
+#include <atomic>
 #include <exception>
 #include <iterator>
 #include <thread>
@@ -42,58 +43,66 @@ void NoteEarlyBuild(SaveAnalysis& save) {
 
 void DeriveValues(ParseContext&, SaveAnalysis& save) { ComputeDerivedValues(save); }
 
-// The sections after the replay log each find their own start by searching the body. They fall
-// into two halves that can run at once: each step writes only its own tables and its own fields
-// of the player rows, reads no more than the header's of them, and the one cursor a step takes
-// over from another (the replay log's, through the religions, for the notifications) stays
-// within a half. The derived values read every table and come after both halves.
-enum class Half { First, Second, AfterBoth };
+// The sections after the replay log each find their own start by searching the body, and can be
+// read at once in any order: each step writes only its own tables and its own fields of the
+// player rows and reads no more than the header's of them. Steps that take over a cursor from
+// another (the religions' end, for the notifications) form one unit, read in order; every unit
+// starts from the replay log's end. The derived values read every table and come after all.
+constexpr int AfterAllUnits = -1;
 
 struct BodyStep {
   void (*Read)(ParseContext&, SaveAnalysis&);
-  Half In;
+  int Unit;
 };
 
-// In the game's section order, which is also the order of the diagnostics.
+// In the game's section order, which is also the order of the diagnostics. Two threads take the
+// units in the order of their numbers, the costliest first (cities, then the notifications and
+// history, which grow with the players and the turns), so that both finish at about one time.
 constexpr BodyStep BodySteps[] = {
-    {ReadLeague, Half::First},        {ReadReligions, Half::Second},      {ReadHistory, Half::First},
-    {ReadMinorRelations, Half::First}, {ReadPolicies, Half::First},        {ReadTechnologies, Half::First},
-    {ReadPlayerStats, Half::First},   {ReadNotifications, Half::Second},  {ReadCities, Half::Second},
-    {DeriveValues, Half::AfterBoth},  {FindCancer, Half::First},
+    {ReadLeague, 4},        {ReadReligions, 1},    {ReadHistory, 2},    {ReadMinorRelations, 5},
+    {ReadPolicies, 6},      {ReadTechnologies, 7}, {ReadPlayerStats, 3}, {ReadNotifications, 1},
+    {ReadCities, 0},        {DeriveValues, AfterAllUnits},              {FindCancer, 8},
 };
 constexpr size_t BodyStepCount = std::size(BodySteps);
+constexpr int UnitCount = 9;
 
 using StepLists = std::array<std::vector<StepDiagnostic>, BodyStepCount>;
 
-// The steps of one half, each with its own diagnostics list, on a cursor of the half's own.
-void ReadHalf(ParseContext ctx, SaveAnalysis& save, Half half, StepLists& lists) {
-  for (size_t i = 0; i < BodyStepCount; ++i) {
-    if (BodySteps[i].In != half) continue;
-    ctx.Steps = &lists[i];
-    BodySteps[i].Read(ctx, save);
+// Takes units until none is left; each step lists its diagnostics apart, for the order of the
+// steps to be restored afterwards.
+void ReadUnits(const ParseContext& ctx, SaveAnalysis& save, std::atomic<int>& nextUnit, StepLists& lists) {
+  for (int unit = nextUnit++; unit < UnitCount; unit = nextUnit++) {
+    ParseContext own = ctx;
+    for (size_t i = 0; i < BodyStepCount; ++i) {
+      if (BodySteps[i].Unit != unit) continue;
+      own.Steps = &lists[i];
+      BodySteps[i].Read(own, save);
+    }
   }
 }
 
 void ReadBodySectionsOnTwoThreads(ParseContext& ctx, SaveAnalysis& save) {
   StepLists lists;
+  std::atomic<int> nextUnit = 0;
   std::exception_ptr failure;
   std::thread second([&] {
     try {
-      ReadHalf(ctx, save, Half::Second, lists);
+      ReadUnits(ctx, save, nextUnit, lists);
     } catch (...) {
       failure = std::current_exception();
     }
   });
   try {
-    ReadHalf(ctx, save, Half::First, lists);
+    ReadUnits(ctx, save, nextUnit, lists);
   } catch (...) {
+    nextUnit = UnitCount;
     second.join();
     throw;
   }
   second.join();
   if (failure) std::rethrow_exception(failure);
   for (size_t i = 0; i < BodyStepCount; ++i) {
-    if (BodySteps[i].In == Half::AfterBoth) BodySteps[i].Read(ctx, save);
+    if (BodySteps[i].Unit == AfterAllUnits) BodySteps[i].Read(ctx, save);
     save.Diagnostics.insert(save.Diagnostics.end(), lists[i].begin(), lists[i].end());
   }
 }

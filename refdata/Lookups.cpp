@@ -26,18 +26,26 @@ int32_t FindStoredHash(std::span<const Rec> rows, int32_t hash) {
   return -1;
 }
 
-int32_t FindHash(const std::vector<int32_t>& hashes, int32_t hash) {
-  const auto it = std::find(hashes.begin(), hashes.end(), hash);
-  return it == hashes.end() ? -1 : static_cast<int32_t>(it - hashes.begin());
+// The hashes of a table's texts in ascending order, each with the first row that has it. A city
+// looks up a few hundred hashes, so they are found by halving rather than row by row.
+using HashIndex = std::vector<std::pair<int32_t, int32_t>>;
+
+int32_t FindHash(const HashIndex& index, int32_t hash) {
+  const auto it = std::lower_bound(index.begin(), index.end(), hash,
+                                   [](const std::pair<int32_t, int32_t>& entry, int32_t h) { return entry.first < h; });
+  return it != index.end() && it->first == hash ? it->second : -1;
 }
 
 // The tables never change, so each text is hashed once; the first match stays the first match.
 template <typename Rec, typename TextOf>
-std::vector<int32_t> HashTexts(std::span<const Rec> rows, TextOf textOf) {
-  std::vector<int32_t> hashes;
-  hashes.reserve(rows.size());
-  for (const Rec& row : rows) hashes.push_back(Crc32String(textOf(row)));
-  return hashes;
+HashIndex HashTexts(std::span<const Rec> rows, TextOf textOf) {
+  HashIndex index;
+  index.reserve(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) index.emplace_back(Crc32String(textOf(rows[i])), static_cast<int32_t>(i));
+  std::sort(index.begin(), index.end());
+  index.erase(std::unique(index.begin(), index.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+              index.end());
+  return index;
 }
 
 // Entry n of the names the save added for numbers from `first` on; empty when it has none.
@@ -66,25 +74,25 @@ int32_t FindPIndex(int32_t hash) { return FindStoredHash(ProjectTable(), hash); 
 int32_t FindCIndex(int32_t hash) { return FindStoredHash(CommerceTable(), hash); }
 
 int32_t FindBIndex32(int32_t hash) {
-  static const std::vector<int32_t> hashes =
+  static const HashIndex hashes =
       HashTexts(BuildingTableQEL(), [](const TBuildingInfoRecQEL& row) { return row.Key; });
   return FindHash(hashes, hash);
 }
 
 int32_t FindUIndex32(int32_t hash) {
-  static const std::vector<int32_t> hashes =
+  static const HashIndex hashes =
       HashTexts(UnitTableQEL(), [](const TUnitInfoRecQEL& row) { return row.Key; });
   return FindHash(hashes, hash);
 }
 
 int32_t FindPIndex32(int32_t hash) {
-  static const std::vector<int32_t> hashes =
+  static const HashIndex hashes =
       HashTexts(ProjectTable(), [](const TProjectInfoRec& row) { return row.Name; });
   return FindHash(hashes, hash);
 }
 
 int32_t FindCIndex32(int32_t hash) {
-  static const std::vector<int32_t> hashes =
+  static const HashIndex hashes =
       HashTexts(CommerceTable(), [](const TCommerceInfoRec& row) { return row.Name; });
   return FindHash(hashes, hash);
 }

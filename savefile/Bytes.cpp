@@ -32,13 +32,13 @@ namespace {
 
 constexpr size_t HugePage = size_t{2} << 20;
 
-size_t RoundUp(size_t bytes) { return (bytes + HugePage - 1) & ~(HugePage - 1); }
+size_t MappedLength(size_t bytes) { return (bytes + HugePage - 1) & ~(HugePage - 1); }
 
 }  // namespace
 
 // Maps a little more than asked and keeps the part that starts on a huge-page boundary.
 void* AllocateLarge(size_t bytes) {
-  const size_t length = RoundUp(bytes);
+  const size_t length = MappedLength(bytes);
   const size_t mapped = length + HugePage;
   void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (raw == MAP_FAILED) throw std::bad_alloc();
@@ -52,7 +52,7 @@ void* AllocateLarge(size_t bytes) {
   return reinterpret_cast<void*>(aligned);
 }
 
-void FreeLarge(void* memory, size_t bytes) noexcept { munmap(memory, RoundUp(bytes)); }
+void FreeLarge(void* memory, size_t bytes) noexcept { munmap(memory, MappedLength(bytes)); }
 
 #endif
 

@@ -11,9 +11,6 @@ namespace orv5 {
 
 namespace {
 
-// Cursors stay well inside int32 range even after a damaged count sends them far away.
-constexpr int64_t CursorLimit = int64_t{1} << 30;
-
 int32_t LittleEndian32(const uint8_t* b) {
   return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
                               static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
@@ -33,10 +30,6 @@ std::array<char, 4> IntBytes(int32_t value) {
 
 }  // namespace
 
-int32_t ImageReader::Advance(int32_t pos, int64_t bytes) {
-  return static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(pos) + bytes, -CursorLimit, CursorLimit));
-}
-
 void ImageReader::CopyOut(int32_t pos, uint8_t* out, int32_t count) const {
   const int64_t size = static_cast<int64_t>(image_.size());
   if (pos >= 0 && count <= size - pos) {
@@ -49,10 +42,7 @@ void ImageReader::CopyOut(int32_t pos, uint8_t* out, int32_t count) const {
   }
 }
 
-int32_t ImageReader::IntAt(int32_t pos) const {
-  if (pos >= 0 && static_cast<int64_t>(pos) + 4 <= static_cast<int64_t>(image_.size())) {
-    return LittleEndian32(image_.data() + pos);
-  }
+int32_t ImageReader::IntAtEdge(int32_t pos) const {
   uint8_t b[4];
   CopyOut(pos, b, 4);
   return LittleEndian32(b);
@@ -60,12 +50,6 @@ int32_t ImageReader::IntAt(int32_t pos) const {
 
 uint8_t ImageReader::ByteAt(int32_t pos) const {
   return (pos >= 0 && static_cast<size_t>(pos) < image_.size()) ? image_[static_cast<size_t>(pos)] : 0;
-}
-
-int32_t ImageReader::ReadInt(int32_t& pos) const {
-  const int32_t value = IntAt(pos);
-  pos = Advance(pos, 4);
-  return value;
 }
 
 int16_t ImageReader::ReadShort(int32_t& pos) const {
