@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "savefile/Container.h"
@@ -191,6 +195,38 @@ TEST(ContainerLimits, InflationStopsAtTheGivenLimit) {
   const InflateResult tooLong = InflateStream(packed, ByteBuffer{}, 4999, 10);
   EXPECT_FALSE(tooLong.Error.empty());
   EXPECT_LE(tooLong.Data.size(), 4999u);
+}
+
+// Buffers from LargeBufferBytes on live in memory of their own: growing into it, copying,
+// shrinking and growing again within the room keep every byte, and a buffer handed to the next
+// load is filled in place.
+TEST(ContainerBuffers, LargeBuffersKeepTheirBytesAndAreReused) {
+  ByteBuffer buffer(LargeBufferBytes / 2);
+  for (size_t i = 0; i < buffer.size(); ++i) buffer[i] = static_cast<uint8_t>(i * 7);
+  buffer.resize(2 * LargeBufferBytes + 3);
+  for (size_t i = 0; i < LargeBufferBytes / 2; ++i) ASSERT_EQ(buffer[i], static_cast<uint8_t>(i * 7)) << i;
+  const ByteBuffer copy = buffer;
+  EXPECT_TRUE(copy == buffer);
+  const uint8_t* room = buffer.data();
+  buffer.resize(10);
+  buffer.resize(2 * LargeBufferBytes);
+  EXPECT_EQ(buffer.data(), room);
+  EXPECT_EQ(buffer[9], static_cast<uint8_t>(9 * 7));
+
+  ContainerOptions options;
+  options.Tail = {4, 5, 6};
+  const Bytes file = BuildContainer(testing::MagicHeader({1, 2, 3}), Body(LargeBufferBytes), options);
+  const auto path = std::filesystem::temp_directory_path() / ("orv5-buffers-" + std::to_string(::getpid()));
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+  const SaveContainer fresh = LoadOk(file);
+  LoadResult first = LoadSave(path);
+  ASSERT_TRUE(std::holds_alternative<SaveContainer>(first));
+  const uint8_t* image = std::get<SaveContainer>(first).SaveImage.data();
+  LoadResult again = LoadSave(path, std::get<SaveContainer>(std::move(first)));
+  std::filesystem::remove(path);
+  ASSERT_TRUE(std::holds_alternative<SaveContainer>(again));
+  EXPECT_EQ(std::get<SaveContainer>(again).SaveImage.data(), image) << "the image is filled in place";
+  EXPECT_TRUE(std::get<SaveContainer>(again).SaveImage == fresh.SaveImage);
 }
 
 TEST(ContainerFiles, MissingFileGivesAMessage) {
