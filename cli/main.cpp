@@ -6,6 +6,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ReportCommand.h"
+#include "cli/SeriesCommands.h"
 #include "cli/WriteCommands.h"
 
 namespace {
@@ -50,6 +51,16 @@ int main(int argc, char** argv) {
   auto* reloads = app.add_subcommand("reloads", "One line of reload figures (the Reloads tab) per save");
   reloads->add_option("files", reloadsFiles, "Save files")->required();
 
+  orv5::SeriesOptions checkOptions;
+  auto* check = app.add_subcommand("check", "Group saves into games and lines of play, and report what disagrees");
+  check->add_option("saves", checkOptions.Files, "Save files, or folders of *.Orv5Save files")->required();
+  check->add_flag("--json", checkOptions.Json, "The games and findings as one JSON document");
+
+  orv5::SeriesOptions diffOptions;
+  auto* diff = app.add_subcommand("diff", "What happened between two saves of one game");
+  diff->add_option("saves", diffOptions.Files, "EARLIER and LATER")->required()->expected(2);
+  diff->add_flag("--json", diffOptions.Json, "The changes as one JSON document");
+
   orv5::WriteRequest cureRequest;
   auto* cure = app.add_subcommand("cure", "Write SAVE without its runaway reload records, re-deflated");
   AddWriteOptions(*cure, cureRequest);
@@ -75,6 +86,8 @@ int main(int argc, char** argv) {
   if (tables->parsed()) return orv5::RunTablesCommand(std::cout);
   if (report->parsed()) return orv5::RunReportCommand(reportOptions, std::cout, std::cerr);
   if (reloads->parsed()) return orv5::RunReloadsCommand(reloadsFiles, std::cout, std::cerr);
+  if (check->parsed()) return orv5::RunCheckCommand(checkOptions, std::cout, std::cerr);
+  if (diff->parsed()) return orv5::RunDiffCommand(diffOptions, std::cout, std::cerr);
   if (cure->parsed()) return orv5::RunCureCommand(cureRequest, std::cout, std::cerr);
   if (image->parsed()) return orv5::RunImageCommand(imageRequest, std::cout, std::cerr);
   if (single->parsed()) return orv5::RunSingleCommand(singleRequest, singlePlayer, std::cout, std::cerr);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,6 +50,7 @@ class LoadingTest : public QObject {
   void partlyUnderstoodSaveShowsANotice();
   void fullyUnderstoodSaveShowsNoNotice();
   void cureWritesARebuiltSave();
+  void reloadsTabListsTheSavesFindings();
 };
 
 void LoadingTest::demoSaveLoads() {
@@ -201,6 +203,21 @@ void LoadingTest::cureWritesARebuiltSave() {
   QVERIFY(std::holds_alternative<SaveContainer>(cured));
   QCOMPARE(std::get<SaveContainer>(cured).BodyLength, form.Loaded()->Container.BodyLength -
                                                            20 * form.Loaded()->Analysis.CancerCount);
+}
+
+void LoadingTest::reloadsTabListsTheSavesFindings() {
+  TForm1 form;
+  QVERIFY(form.LoadSave(guitest::DemoSavePath()));
+  auto* findings = form.Control<QListWidget>("FindingsListBox");
+  QVERIFY(findings);
+  QCOMPARE(findings->count(), 1);
+  QCOMPARE(findings->item(0)->text(), QStringLiteral("Holds 5 runaway reload records (the Cure count)."));
+  const QString spain = guitest::RealSave(QStringLiteral("exp1-spain.Orv5Save"));
+  if (spain.isEmpty()) QSKIP("exp1-spain.Orv5Save not available: set ORV5_REAL_SAVES to the folder of real saves");
+  QVERIFY(form.LoadSave(spain));
+  QCOMPARE(findings->count(), 1);
+  QVERIFY2(findings->item(0)->text().startsWith(QStringLiteral("Saved at turn 12 but holds history samples up to turn 27")),
+           qPrintable(findings->item(0)->text()));
 }
 
 QTEST_MAIN(LoadingTest)

@@ -1,0 +1,107 @@
+// orv5 check SAVE|FOLDER...: the saves grouped into games and lines of play, with the findings.
+// orv5 diff EARLIER LATER: what happened between two saves of one game.
+// Each file is loaded, analysed and summarised in turn; only the summaries are kept.
+#include "cli/SeriesCommands.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "analysis/Save5Analyse.h"
+#include "cli/Commands.h"
+#include "views/SeriesText.h"
+
+namespace orv5 {
+
+namespace {
+
+bool IsSaveName(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return extension == ".orv5save";
+}
+
+// Every save file of a folder, sorted by name; false when the folder cannot be read.
+bool SavesInFolder(const std::filesystem::path& folder, std::vector<std::string>& files, std::ostream& err) {
+  std::error_code error;
+  std::vector<std::string> found;
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+    std::error_code typeError;
+    if (IsSaveName(entry->path()) && entry->is_regular_file(typeError)) found.push_back(entry->path().string());
+  }
+  if (error) {
+    err << folder.string() << ": the folder cannot be read: " << error.message() << "\n";
+    return false;
+  }
+  if (found.empty()) err << folder.string() << ": no *.Orv5Save files in this folder\n";
+  std::sort(found.begin(), found.end());
+  files.insert(files.end(), found.begin(), found.end());
+  return true;
+}
+
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+  for (const std::string& line : lines) out << line << "\n";
+}
+
+void PrintJson(const nlohmann::json& document, std::ostream& out) {
+  out << document.dump(1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+}
+
+}  // namespace
+
+int ExpandSaveArguments(const std::vector<std::string>& arguments, std::ostream& err, std::vector<std::string>& files) {
+  int status = 0;
+  for (const std::string& argument : arguments) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(argument, error)) {
+      files.push_back(argument);
+    } else if (!SavesInFolder(argument, files, err)) {
+      status = 1;
+    }
+  }
+  return status;
+}
+
+int SummariseSaves(const std::vector<std::string>& files, std::ostream& err, std::vector<SaveSummary>& summaries) {
+  return ForEachLoadedSave(files, err, [&](const std::string& file, const SaveContainer& container) {
+    summaries.push_back(SummariseSave(file, Save5Analyse(container)));
+  });
+}
+
+int RunCheckCommand(const SeriesOptions& options, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> files;
+  int status = ExpandSaveArguments(options.Files, err, files);
+  std::vector<SaveSummary> saves;
+  status = std::max(status, SummariseSaves(files, err, saves));
+  const SeriesCheck check = CheckSeries(saves);
+  if (options.Json) {
+    PrintJson(CheckJson(saves, check), out);
+  } else {
+    PrintLines(CheckLines(saves, check), out);
+  }
+  if (status != 0) return status;
+  return check.FindingCount() > 0 ? FindingsStatus : 0;
+}
+
+int RunDiffCommand(const SeriesOptions& options, std::ostream& out, std::ostream& err) {
+  std::vector<SaveSummary> saves;
+  if (SummariseSaves(options.Files, err, saves) != 0) return 1;
+  if (saves.size() != 2) {
+    err << "diff compares two saves, EARLIER and LATER\n";
+    return 1;
+  }
+  if (const std::string refusal = DiffRefusal(saves[0], saves[1]); !refusal.empty()) {
+    err << refusal << "\n";
+    return 1;
+  }
+  const SaveDiff diff = DiffSaves(saves[0], saves[1]);
+  if (options.Json) {
+    PrintJson(DiffJson(diff), out);
+  } else {
+    PrintLines(DiffLines(diff), out);
+  }
+  return diff.Branch ? FindingsStatus : 0;
+}
+
+}  // namespace orv5
