@@ -31,7 +31,8 @@ json ChangeJson(const ValueChange& change) { return {{"from", change.From}, {"to
 
 json PlayerJson(const PlayerChanges& player) {
   json buildings = json::array();
-  for (const BuildingCompleted& b : player.BuildingsCompleted) buildings.push_back({{"city", b.City}, {"building", b.Building}});
+  for (const BuildingCompleted& b : player.BuildingsCompleted)
+    buildings.push_back({{"city", b.City}, {"building", b.Building}});
   return {{"row", player.Row},
           {"leader", player.Leader},
           {"civ", player.Civ},

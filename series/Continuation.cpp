@@ -33,7 +33,8 @@ std::string Shown(const Events& events, size_t index) {
 
 Disagreement ReplayDisagreement(int32_t turn, const Events& earlier, const Events& later) {
   const size_t common = std::min(earlier.size(), later.size());
-  const auto first = std::mismatch(earlier.begin(), earlier.begin() + static_cast<ptrdiff_t>(common), later.begin(), SameText);
+  const auto first =
+      std::mismatch(earlier.begin(), earlier.begin() + static_cast<ptrdiff_t>(common), later.begin(), SameText);
   const auto index = static_cast<size_t>(first.first - earlier.begin());
   return {turn, Format("replay message %d of turn %d", {index + 1, turn}), Shown(earlier, index), Shown(later, index)};
 }

@@ -6,11 +6,16 @@ namespace orv5 {
 
 std::string_view FindingKindName(FindingKind kind) {
   switch (kind) {
-    case FindingKind::Branch: return "branch";
-    case FindingKind::HistoryAfterSaveTurn: return "history-after-save-turn";
-    case FindingKind::LoadedEarlierTurn: return "loaded-earlier-turn";
-    case FindingKind::PlayTimeWentBack: return "play-time-went-back";
-    case FindingKind::ReloadRecords: return "reload-records";
+    case FindingKind::Branch:
+      return "branch";
+    case FindingKind::HistoryAfterSaveTurn:
+      return "history-after-save-turn";
+    case FindingKind::LoadedEarlierTurn:
+      return "loaded-earlier-turn";
+    case FindingKind::PlayTimeWentBack:
+      return "play-time-went-back";
+    case FindingKind::ReloadRecords:
+      return "reload-records";
   }
   return "unknown";
 }

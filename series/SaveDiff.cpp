@@ -118,7 +118,8 @@ std::string FirstSettingDifference(const GameIdentity& a, const GameIdentity& b)
                                                               {"starting era", &a.StartingEra}};
   const std::string* others[] = {&b.MapScript, &b.WorldSize, &b.GameSpeed, &b.StartingEra};
   for (size_t i = 0; i < std::size(texts); ++i) {
-    if (*texts[i].second != *others[i]) return Format("%s (%s against %s)", {texts[i].first, *texts[i].second, *others[i]});
+    if (*texts[i].second != *others[i])
+      return Format("%s (%s against %s)", {texts[i].first, *texts[i].second, *others[i]});
   }
   if (a.StartTurn != b.StartTurn) return Format("starting turn (%d against %d)", {a.StartTurn, b.StartTurn});
   if (a.TurnLimit != b.TurnLimit) return Format("turn limit (%d against %d)", {a.TurnLimit, b.TurnLimit});

@@ -56,8 +56,8 @@ struct SaveDiff {
   std::string To;
   int32_t FromTurn = 0;
   int32_t ToTurn = 0;
-  std::optional<Finding> Branch;  // when the later save does not continue the earlier one
-  bool HasPlayerFacts = false;    // false when either save keeps no per-player sections
+  std::optional<Finding> Branch;       // when the later save does not continue the earlier one
+  bool HasPlayerFacts = false;         // false when either save keeps no per-player sections
   std::vector<PlayerChanges> Players;  // every row of the player table, in row order
   std::vector<ReplayLine> Replay;      // the messages the later save adds from the earlier save's turn on
 };

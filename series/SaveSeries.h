@@ -26,8 +26,8 @@ struct GameSeries {
 };
 
 struct SeriesCheck {
-  std::vector<GameSeries> Games;       // in the order their first save was given
-  std::vector<size_t> NotComparable;   // summaries listed apart, never compared
+  std::vector<GameSeries> Games;      // in the order their first save was given
+  std::vector<size_t> NotComparable;  // summaries listed apart, never compared
   size_t FindingCount() const;
 };
 

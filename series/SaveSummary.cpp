@@ -23,11 +23,13 @@ const StepDiagnostic* FindStep(const SaveAnalysis& save, std::string_view name) 
 // other build, and the saves of its game lack the same sections alike.
 std::string WhyNotComparable(const SaveAnalysis& save) {
   const StepDiagnostic* header = FindStep(save, "header");
-  if (!header || header->Stop.find("header not understood") != std::string::npos) return "its header was not understood";
+  if (!header || header->Stop.find("header not understood") != std::string::npos)
+    return "its header was not understood";
   if (!FindStep(save, "body values")) return "it holds a header only, no compressed body (a multiplayer set-up)";
   const StepDiagnostic* replay = FindStep(save, "replay");
   if (!replay || !replay->Found) return "no replay log was found in its body";
-  if (replay->Stop.find("runs past the end") != std::string::npos) return "its replay log runs past the end of the body";
+  if (replay->Stop.find("runs past the end") != std::string::npos)
+    return "its replay log runs past the end of the body";
   return {};
 }
 
@@ -60,8 +62,8 @@ std::string TitleOf(const SaveAnalysis& save) {
   std::string_view map = save.MapScriptText;
   const size_t folder = map.find_last_of("/\\");
   if (folder != std::string_view::npos) map.remove_prefix(folder + 1);
-  std::string title = std::string(map) + ", " + save.WorldSizeText + ", " + save.GameSpeedText + ", " +
-                      save.StartingEraText + " start";
+  std::string title =
+      std::string(map) + ", " + save.WorldSizeText + ", " + save.GameSpeedText + ", " + save.StartingEraText + " start";
   std::string nations;
   for (const TLeaderInfoRec& leader : save.Leaders) {
     if (leader.IsMinorCiv != 0 || leader.CivIndex == MinorCiv || leader.CivIndex == BarbarianCiv) continue;

@@ -44,10 +44,10 @@ struct PlayerFacts {
   std::vector<std::string> Techs;     // known technologies
   std::vector<std::string> Policies;  // adopted policies
   std::vector<std::string> Beliefs;
-  std::vector<std::string> Spies;     // agent names
-  int32_t Score = 0;    // the history's score at the save's turn
-  int32_t Gold = 0;     // whole gold
-  int32_t Culture = 0;  // culture accumulated over the game
+  std::vector<std::string> Spies;  // agent names
+  int32_t Score = 0;               // the history's score at the save's turn
+  int32_t Gold = 0;                // whole gold
+  int32_t Culture = 0;             // culture accumulated over the game
 };
 
 struct ReplayText {

@@ -59,10 +59,14 @@ void AppendPlayer(const PlayerChanges& player, std::vector<std::string>& lines) 
   std::vector<std::string> buildings;
   for (const BuildingCompleted& b : player.BuildingsCompleted) buildings.push_back(b.Building + " (" + b.City + ")");
   const std::pair<const char*, const std::vector<std::string>*> lists[] = {
-      {"cities founded", &player.CitiesFounded},       {"cities captured", &player.CitiesCaptured},
-      {"cities lost", &player.CitiesLost},             {"buildings completed", &buildings},
-      {"technologies learned", &player.TechsLearned},  {"policies adopted", &player.PoliciesAdopted},
-      {"beliefs adopted", &player.BeliefsAdopted},     {"spies gained", &player.SpiesGained},
+      {"cities founded", &player.CitiesFounded},
+      {"cities captured", &player.CitiesCaptured},
+      {"cities lost", &player.CitiesLost},
+      {"buildings completed", &buildings},
+      {"technologies learned", &player.TechsLearned},
+      {"policies adopted", &player.PoliciesAdopted},
+      {"beliefs adopted", &player.BeliefsAdopted},
+      {"spies gained", &player.SpiesGained},
       {"spies lost", &player.SpiesLost}};
   for (const auto& [label, items] : lists) {
     if (!items->empty()) lines.push_back(Listed(label, *items));
@@ -96,7 +100,8 @@ std::vector<std::string> CheckLines(std::span<const SaveSummary> saves, const Se
   for (size_t g = 0; g < check.Games.size(); ++g) AppendGame(saves, check.Games[g], g + 1, lines);
   if (!check.NotComparable.empty()) {
     lines.emplace_back("Not comparable:");
-    for (size_t index : check.NotComparable) lines.push_back("  " + saves[index].File + ": " + saves[index].NotComparable);
+    for (size_t index : check.NotComparable)
+      lines.push_back("  " + saves[index].File + ": " + saves[index].NotComparable);
   }
   lines.push_back(Format("%s: %s, %d not comparable, %s.",
                          {Counted(saves.size(), "save", "saves"), Counted(check.Games.size(), "game", "games"),

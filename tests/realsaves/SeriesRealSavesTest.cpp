@@ -34,9 +34,7 @@ std::vector<std::string> RealFiles(std::initializer_list<const char*> names) {
   return files;
 }
 
-std::vector<std::string> HotseatFiles() {
-  return RealFiles({kHotseat[0], kHotseat[1], kHotseat[2], kHotseat[3]});
-}
+std::vector<std::string> HotseatFiles() { return RealFiles({kHotseat[0], kHotseat[1], kHotseat[2], kHotseat[3]}); }
 
 std::vector<SaveSummary> Summaries(const std::vector<std::string>& files) {
   std::vector<SaveSummary> saves;
@@ -192,7 +190,9 @@ void ExpectPlayerChanges(const SaveAnalysis& a, const SaveAnalysis& b, const Pla
   int32_t population = 0;
   for (const TCityRec& city : b.CityTable[row]) population += city.Population;
   EXPECT_EQ(changes.Population.To, population);
-  if (row < b.HistoryTable.size()) EXPECT_EQ(changes.Score.To, b.HistoryTable[row][0].at(static_cast<size_t>(b.CurrentTurn)));
+  if (row < b.HistoryTable.size()) {
+    EXPECT_EQ(changes.Score.To, b.HistoryTable[row][0].at(static_cast<size_t>(b.CurrentTurn)));
+  }
 }
 
 TEST(SeriesRealSaves, DiffOfTheHotseatAtTurns1And2AgreesWithTheAnalyses) {

@@ -2,16 +2,15 @@
 // damaged, header-only and foreign files among the saves, the exit statuses and the JSON shapes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 
 #include "cli/SeriesCommands.h"
+#include "tests/support/TempFolder.h"
 #include "tests/unit/series/LineSaves.h"
 
 namespace orv5 {
@@ -30,18 +29,7 @@ std::set<std::string> Keys(const nlohmann::json& object) {
 
 class SeriesCommands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / ("orv5-series-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Write(const std::string& name, const Bytes& bytes) {
-    const auto path = folder_ / name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path.string();
-  }
+  std::string Write(const std::string& name, const Bytes& bytes) { return folder_.Write(name, bytes); }
   std::string WriteSave(const std::string& name, const LineSave& spec) {
     return Write(name, testing::BuildLineSave(spec).File());
   }
@@ -57,7 +45,7 @@ class SeriesCommands : public ::testing::Test {
     return RunDiffCommand({{earlier, later}, json}, out_, err_);
   }
 
-  std::filesystem::path folder_;
+  testing::TempFolder folder_{"orv5-series"};
   std::ostringstream out_;
   std::ostringstream err_;
 };
@@ -70,11 +58,12 @@ TEST_F(SeriesCommands, AFolderStandsForItsSavesAndBadFilesDoNotStopTheCheck) {
   const std::string header = Write("c-setup.Orv5Save", setUp.File());
   const Bytes whole = testing::BuildLineSave({"", 8, 300, Past()}).File();
   const std::string cut = Write("d-cut.Orv5Save", Bytes(whole.begin(), whole.begin() + 600));  // within the header
-  const std::string stub = Write("e-stub.Orv5Save", Bytes(whole.begin(), whole.begin() + 100));  // shorter than a header
+  const std::string stub =
+      Write("e-stub.Orv5Save", Bytes(whole.begin(), whole.begin() + 100));  // shorter than a header
   Write("notes.txt", {'h', 'i'});
-  std::filesystem::create_directory(folder_ / "older.Orv5Save");  // a folder, not a save
+  std::filesystem::create_directory(folder_.Path() / "older.Orv5Save");  // a folder, not a save
 
-  EXPECT_EQ(Check({folder_.string()}, true), 1);  // the stub is refused
+  EXPECT_EQ(Check({folder_.Path().string()}, true), 1);  // the stub is refused
   EXPECT_EQ(err_.str().find(stub + ": not an Orv5 save"), 0u) << err_.str();
   const nlohmann::json report = nlohmann::json::parse(out_.str());
   ASSERT_EQ(report["games"].size(), 1u);
@@ -103,12 +92,12 @@ TEST_F(SeriesCommands, CheckExitsThreeOnFindingsAndZeroWithout) {
   const std::string c = WriteSave("c.Orv5Save", cancer);
   EXPECT_EQ(Check({c}, true), FindingsStatus);
   EXPECT_TRUE(nlohmann::json::parse(out_.str())["games"][0]["findings"][0]["turn"].is_null());
-  EXPECT_EQ(Check({folder_.string() + "/missing.Orv5Save", a}, false), 1);
+  EXPECT_EQ(Check({folder_.Path().string() + "/missing.Orv5Save", a}, false), 1);
 }
 
 TEST_F(SeriesCommands, AnEmptyFolderIsSaidSo) {
-  EXPECT_EQ(Check({folder_.string()}, false), 0);
-  EXPECT_EQ(err_.str(), folder_.string() + ": no *.Orv5Save files in this folder\n");
+  EXPECT_EQ(Check({folder_.Path().string()}, false), 0);
+  EXPECT_EQ(err_.str(), folder_.Path().string() + ": no *.Orv5Save files in this folder\n");
   EXPECT_EQ(out_.str(), "0 saves: 0 games, 0 not comparable, 0 findings.\n");
 }
 
@@ -127,7 +116,8 @@ TEST_F(SeriesCommands, DiffJsonAndItsExitStatuses) {
             (std::set<std::string>{"row", "leader", "civ", "techs_learned", "policies_adopted", "beliefs_adopted",
                                    "cities_founded", "cities_captured", "cities_lost", "buildings_completed",
                                    "spies_gained", "spies_lost", "score", "gold", "culture", "population", "cities"}));
-  EXPECT_EQ(diff["players"][1]["score"], (nlohmann::json{{"from", testing::LineScore(1, 4)}, {"to", testing::LineScore(1, 6)}}));
+  EXPECT_EQ(diff["players"][1]["score"],
+            (nlohmann::json{{"from", testing::LineScore(1, 4)}, {"to", testing::LineScore(1, 6)}}));
   EXPECT_EQ(Diff(a, a, false), 0);
 
   testing::SyntheticSave otherMap = testing::BuildLineSave({"", 6, 200, Past()});

@@ -17,10 +17,10 @@ inline constexpr int32_t LinePlayers = 2;
 struct LineSave {
   std::string File;
   int32_t Turn = 0;
-  int32_t PlayTime = 0;              // tenths of a second
-  std::vector<ReplayEntry> Replay;   // messages with "Session" in their text open a session
-  int32_t LastHistoryTurn = -1;      // each player's score is sampled from turn 0 to here (-1: the save's turn)
-  int32_t ChangedScoreTurn = -1;     // a turn whose score the second player records differently
+  int32_t PlayTime = 0;             // tenths of a second
+  std::vector<ReplayEntry> Replay;  // messages with "Session" in their text open a session
+  int32_t LastHistoryTurn = -1;     // each player's score is sampled from turn 0 to here (-1: the save's turn)
+  int32_t ChangedScoreTurn = -1;    // a turn whose score the second player records differently
   int32_t ReloadRecords = 0;
 };
 

@@ -32,11 +32,13 @@ SaveSummary Summary(std::string file, int32_t turn, std::vector<PlayerFacts> pla
 }
 
 TEST(Diff, CitiesAreMatchedByNameAcrossPlayers) {
-  const SaveSummary earlier = Summary("a", 10, {Player(0, "Pericles", {{"Athens", 3, {"Palace"}}, {"Sparta", 1, {}}}),
-                                                Player(1, "Augustus", {{"Rome", 4, {"Palace", "Walls"}}})});
+  const SaveSummary earlier = Summary("a", 10,
+                                      {Player(0, "Pericles", {{"Athens", 3, {"Palace"}}, {"Sparta", 1, {}}}),
+                                       Player(1, "Augustus", {{"Rome", 4, {"Palace", "Walls"}}})});
   const SaveSummary later =
-      Summary("b", 14, {Player(0, "Pericles", {{"Athens", 4, {"Palace", "Monument"}}, {"Rome", 3, {"Walls", "Barracks"}}}),
-                        Player(1, "Augustus", {{"Antium", 1, {"Palace"}}})});
+      Summary("b", 14,
+              {Player(0, "Pericles", {{"Athens", 4, {"Palace", "Monument"}}, {"Rome", 3, {"Walls", "Barracks"}}}),
+               Player(1, "Augustus", {{"Antium", 1, {"Palace"}}})});
   const SaveDiff diff = DiffSaves(earlier, later);
   ASSERT_EQ(diff.Players.size(), 2u);
   const PlayerChanges& greece = diff.Players[0];
@@ -44,8 +46,7 @@ TEST(Diff, CitiesAreMatchedByNameAcrossPlayers) {
   EXPECT_EQ(greece.CitiesCaptured, Names{"Rome"});
   EXPECT_EQ(greece.CitiesLost, Names{"Sparta"});  // razed: in no one's hands
   // A captured city's buildings stood before; only what was built since counts.
-  EXPECT_EQ(greece.BuildingsCompleted,
-            (std::vector<BuildingCompleted>{{"Athens", "Monument"}, {"Rome", "Barracks"}}));
+  EXPECT_EQ(greece.BuildingsCompleted, (std::vector<BuildingCompleted>{{"Athens", "Monument"}, {"Rome", "Barracks"}}));
   EXPECT_EQ(greece.Population.From, 4);
   EXPECT_EQ(greece.Population.To, 7);
   EXPECT_FALSE(greece.Cities.Changed());
@@ -97,8 +98,8 @@ TEST(Diff, ReplayFromTheEarlierTurnLessWhatTheEarlierSaveHolds) {
                   {4, {{"Corinth is founded."}, {""}, {"Argos is founded."}}},
                   {5, {{""}, {"Session 2 starts", true}, {"Thebes is founded."}}}};
   const SaveDiff diff = DiffSaves(earlier, later);
-  EXPECT_EQ(diff.Replay, (std::vector<ReplayLine>{
-                             {4, "Argos is founded."}, {5, "Session 2 starts"}, {5, "Thebes is founded."}}));
+  EXPECT_EQ(diff.Replay,
+            (std::vector<ReplayLine>{{4, "Argos is founded."}, {5, "Session 2 starts"}, {5, "Thebes is founded."}}));
   EXPECT_FALSE(diff.Branch.has_value());
   EXPECT_TRUE(DiffSaves(later, later).Replay.empty());
 }
@@ -130,16 +131,19 @@ TEST(Diff, SavesOfDifferentGamesOrThatCannotBeComparedAreRefused) {
   EXPECT_EQ(DiffRefusal(a, b), "");
   b.Game.WorldSize = "Small";
   a.Game.WorldSize = "Standard";
-  EXPECT_EQ(DiffRefusal(a, b), "a and b are saves of different games: they differ in their world size (Standard "
-                               "against Small).");
+  EXPECT_EQ(DiffRefusal(a, b),
+            "a and b are saves of different games: they differ in their world size (Standard "
+            "against Small).");
   b.Game = a.Game;
   b.Game.Players = {"slot 0: Greece (Alexander)"};
   a.Game.Players = {"slot 0: Greece (Alexander)", "slot 1: Rome (Augustus)"};
-  EXPECT_EQ(DiffRefusal(a, b), "a and b are saves of different games: they differ in their players (slot 1: Rome "
-                               "(Augustus) against none).");
+  EXPECT_EQ(DiffRefusal(a, b),
+            "a and b are saves of different games: they differ in their players (slot 1: Rome "
+            "(Augustus) against none).");
   b.Game = a.Game;
   b.NotComparable = "it holds a header only, no compressed body (a multiplayer set-up)";
-  EXPECT_EQ(DiffRefusal(a, b), "b cannot be compared: it holds a header only, no compressed body (a multiplayer set-up).");
+  EXPECT_EQ(DiffRefusal(a, b),
+            "b cannot be compared: it holds a header only, no compressed body (a multiplayer set-up).");
 }
 
 TEST(Summary, BuilderSaveKeepsItsPastAndSessions) {

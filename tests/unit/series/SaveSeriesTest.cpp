@@ -48,7 +48,7 @@ TEST(Games, FixedSettingsMakeOneGameAndAnyOfThemAnother) {
   SyntheticSave first = BuildLineSave({"a", 4, 100, SharedPast()});
   SyntheticSave sameMap = BuildLineSave({"b", 6, 200, SharedPast()});
   sameMap.Header.MapScript = "ASSETS\\Maps\\Pangaea.lua";  // the separator and case the game may also write
-  sameMap.Header.CurrentEraKey = "ERA_CLASSICAL";            // changes while the game is played
+  sameMap.Header.CurrentEraKey = "ERA_CLASSICAL";          // changes while the game is played
   SyntheticSave otherSize = BuildLineSave({"c", 6, 200, SharedPast()});
   otherSize.Header.WorldSizeKey = "WORLDSIZE_SMALL";
   SyntheticSave otherNation = BuildLineSave({"d", 6, 200, SharedPast()});
@@ -87,10 +87,11 @@ TEST(Games, SavesAreOrderedByTurnThenPlayTimeThenAsGiven) {
 }
 
 TEST(Lines, EachSaveOfOneLineContinuesThePreviousOne) {
-  const std::vector<SaveSummary> saves = SummariesOf({{"t0", 0, 0, {}},
-                                                      {"t2", 2, 300, {{1, "Athens is founded."}}},
-                                                      {"t4", 4, 600, SharedPast()},
-                                                      {"t6", 6, 900, With(SharedPast(), {{5, "Corinth is founded."}})}});
+  const std::vector<SaveSummary> saves =
+      SummariesOf({{"t0", 0, 0, {}},
+                   {"t2", 2, 300, {{1, "Athens is founded."}}},
+                   {"t4", 4, 600, SharedPast()},
+                   {"t6", 6, 900, With(SharedPast(), {{5, "Corinth is founded."}})}});
   const SeriesCheck check = CheckSeries(saves);
   ASSERT_EQ(check.Games.size(), 1u);
   EXPECT_EQ(Parents(check.Games[0]), (std::vector<int>{-1, 0, 1, 2}));

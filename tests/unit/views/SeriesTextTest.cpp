@@ -20,19 +20,15 @@ TEST(SeriesText, CheckListsEachGameItsSavesAndFindingsThenTheSavesApart) {
   setUp.WithBody = false;
   saves.push_back(SummariseSave("setup", Analyse(setUp)));
   EXPECT_EQ(CheckLines(saves, CheckSeries(saves)),
-            (Lines{"Game 1: " + saves[0].GameTitle,
-                   "  turn  play time  line  save",
-                   "     4    0:00:10     1  a",
-                   "     6    0:00:05     1  b  continues a",
-                   "     8    1:01:01     2  c  continues no earlier save",
+            (Lines{"Game 1: " + saves[0].GameTitle, "  turn  play time  line  save", "     4    0:00:10     1  a",
+                   "     6    0:00:05     1  b  continues a", "     8    1:01:01     2  c  continues no earlier save",
                    "  Findings:",
                    "    play-time-went-back  b  turn 6: Has 0:00:05 of play time, less than the 0:00:10 of a, which it "
                    "continues.",
                    "    branch  c  turn 1: Does not continue b (turn 6): they differ from turn 1 on, first in replay "
                    "message 1 of turn 1, which reads \"Athens is founded.\" there and \"Thebes is founded.\" here. It "
                    "continues no earlier save.",
-                   "Not comparable:",
-                   "  setup: it holds a header only, no compressed body (a multiplayer set-up)",
+                   "Not comparable:", "  setup: it holds a header only, no compressed body (a multiplayer set-up)",
                    "4 saves: 1 game, 1 not comparable, 2 findings."}));
   EXPECT_EQ(saves[0].GameTitle.rfind("Pangaea.lua, Standard, Standard, Ancient start: ", 0), 0u) << saves[0].GameTitle;
 }
@@ -80,20 +76,12 @@ SaveDiff EveryKindOfChange() {
 
 TEST(SeriesText, DiffShowsEachPlayerThatChangedThenTheReplay) {
   EXPECT_EQ(DiffLines(EveryKindOfChange()),
-            (Lines{"From a (turn 10) to b (turn 14)",
-                   "Pericles (Greece):",
+            (Lines{"From a (turn 10) to b (turn 14)", "Pericles (Greece):",
                    "  score 12 -> 30, gold 40 -> 15, culture 7 -> 9, population 4 -> 9, cities 2 -> 4",
-                   "  cities founded: Corinth, Argos",
-                   "  cities captured: Rome",
-                   "  cities lost: Sparta",
-                   "  buildings completed: Monument (Athens), Barracks (Rome)",
-                   "  technologies learned: Mining",
-                   "  policies adopted: Tradition",
-                   "  beliefs adopted: Tithe",
-                   "  spies gained: Ana",
-                   "  spies lost: Bo",
-                   "Replay from turn 10:",
-                   "    12  Corinth is founded."}));
+                   "  cities founded: Corinth, Argos", "  cities captured: Rome", "  cities lost: Sparta",
+                   "  buildings completed: Monument (Athens), Barracks (Rome)", "  technologies learned: Mining",
+                   "  policies adopted: Tradition", "  beliefs adopted: Tithe", "  spies gained: Ana",
+                   "  spies lost: Bo", "Replay from turn 10:", "    12  Corinth is founded."}));
 }
 
 TEST(SeriesText, DiffOfABranchWithoutPlayerFactsOrNewMessages) {
