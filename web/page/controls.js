@@ -38,8 +38,9 @@ const Orv5Controls = (() => {
       });
       (row === 0 ? head : body).append(line);
     });
-    table.replaceChildren(head, body);
-    table.dataset.columnWidths = model.columnWidths.join(" ");
+    // The window's column widths, in pixels at 96 dpi.
+    const widths = el("colgroup", {}, model.columnWidths.map((width) => el("col", { style: "width: " + width + "px" })));
+    table.replaceChildren(widths, head, body);
   }
 
   function bindCombo(select, model) {

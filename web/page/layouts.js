@@ -68,7 +68,8 @@ const Orv5Layouts = (() => {
   function rich(name, options) {
     const o = options || {};
     return el("div", {
-      id: name, "data-kind": "rich", role: "log", "aria-label": o.label || name, tabindex: "0",
+      id: name, "data-kind": "rich", role: "textbox", "aria-readonly": "true", "aria-multiline": "true",
+      "aria-label": o.label || name, tabindex: "0",
       className: "rich" + (o.mono ? " mono" : "") + (o.wrap ? " wrap" : "") + (o.tall ? " tall" : ""),
     });
   }
@@ -244,7 +245,7 @@ const Orv5Layouts = (() => {
   }
 
   function policyTab() {
-    const branches = el("div", { className: "fields", style: "grid-template-columns: repeat(5, 1fr)" });
+    const branches = el("div", { className: "fields branches", style: "grid-template-columns: repeat(5, 1fr)" });
     for (const name of ["TraditionBranch", "LibertyBranch", "HonorBranch", "PietyBranch", "PatronageBranch",
                         "OrderBranch", "AutocracyBranch", "FreedomBranch", "RationalismBranch", "CommerceBranch",
                         "FreedomIdeology", "OrderIdeology", "AutocracyIdeology"]) {

@@ -16,7 +16,8 @@ class Browser {
       "--remote-debugging-pipe", "--user-data-dir=" + profile, "--window-size=1280,900",
     ];
     if (options.allowFiles) args.push("--allow-file-access-from-files");
-    const child = spawn(chromium, args, { stdio: ["ignore", "ignore", "pipe", "pipe", "pipe"] });
+    // Its own process group, so that closing ends its helper processes too.
+    const child = spawn(chromium, args, { stdio: ["ignore", "ignore", "pipe", "pipe", "pipe"], detached: true });
     const browser = new Browser(child, profile);
     child.stderr.on("data", (data) => { browser.log += data.toString(); });
     return browser;
@@ -83,7 +84,19 @@ class Browser {
       this.child.kill();
       await exited;
     }
-    fs.rmSync(this.profile, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 });
+    try {
+      process.kill(-this.child.pid, "SIGKILL");
+    } catch (gone) {
+      // every process of the group has ended
+    }
+    for (let attempt = 0; attempt < 20; attempt += 1) {
+      try {
+        fs.rmSync(this.profile, { recursive: true, force: true });
+        return;
+      } catch (busy) {
+        await new Promise((resolve) => setTimeout(resolve, 100));
+      }
+    }
   }
 }
 
