@@ -29,7 +29,7 @@ cmake --build "$web" -j "$(nproc)"
 echo "$web/index.html: $(stat -c %s "$web/index.html") bytes"
 if [ "$mode" = pictures ]; then
   node "$ORV5_ROOT/web/tests/Pictures.js" --page "$web/index.html" --chromium chromium \
-    --save "$ORV5_ROOT/examples/demo.Orv5Save" --out "$web/pictures" --size 1100x720
+    --save "$ORV5_ROOT/examples/demo.Orv5Save" --out "$web/pictures" --size 1100x760
   cp "$web/pictures/GraphTab.png" "$ORV5_ROOT/docs/web.png"
   echo "docs/web.png: the Graph tab of examples/demo.Orv5Save"
 fi

@@ -96,7 +96,7 @@ const Orv5Layouts = (() => {
 
   // "Turn", "Date" and "Event" over a fixed-pitch log.
   function logCaptions() {
-    return el("div", { className: "log-captions", "aria-hidden": "true", text: "Turn   Date        Event" });
+    return el("div", { className: "log-captions", "aria-hidden": "true", text: "Turn  Date   Event" });
   }
 
   function row(children) {

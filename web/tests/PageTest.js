@@ -113,6 +113,7 @@ function applyView(sheet, label) {
 
 async function loadInto(page, save) {
   const loads = await page.evaluate("Orv5Page.state.loads");
+  await page.evaluate("location.hash = ''"); // the same address again would not load
   await page.evaluate("location.hash = " + JSON.stringify("save=" + encodeURIComponent("file://" + save)));
   await page.waitFor("Orv5Page.state.loads > " + loads);
 }
@@ -176,6 +177,26 @@ async function checkChart(page, demo) {
   check("undo zoom shows every turn", undone === 0, String(undone));
 }
 
+// The tabs follow the ARIA tabs pattern: arrow keys, Home and End move between the shown tabs.
+async function checkKeyboard(page, demo) {
+  await loadInto(page, demo);
+  const press = async (key) => page.evaluate(`(function(){ document.getElementById('TabList').dispatchEvent(
+      new KeyboardEvent('keydown', { key: ${JSON.stringify(key)}, bubbles: true }));
+    return [Orv5Page.state.active, document.activeElement.id,
+            document.getElementById('tab-' + Orv5Page.state.active).getAttribute('aria-selected'),
+            document.getElementById(Orv5Page.state.active).hidden]; })()`);
+  await page.evaluate("document.getElementById('tab-BaseTab').click()");
+  const moves = [["ArrowRight", "LeadersTab"], ["End", "EspiTab"], ["ArrowRight", "BaseTab"], ["ArrowLeft", "EspiTab"], ["Home", "BaseTab"]];
+  for (const [key, sheet] of moves) {
+    const [active, focused, selected, hidden] = await press(key);
+    check(key + " moves to " + sheet, active === sheet && focused === "tab-" + sheet && selected === "true" && hidden === false,
+          [active, focused, selected, hidden].join(" "));
+  }
+  const unlabelled = await page.evaluate(`Array.from(document.querySelectorAll('[role=tabpanel] input, [role=tabpanel] select'))
+      .filter((c) => !c.labels.length && !c.getAttribute('aria-label')).map((c) => c.id)`);
+  check("every shown field has a label", unlabelled.length === 0, unlabelled.join(" "));
+}
+
 // A save dropped on the page, as a person drops one: the time until its first tab is filled.
 async function measureDrop(page, save) {
   const timings = await page.evaluate(`new Promise((resolve) => {
@@ -216,6 +237,7 @@ async function main() {
     for (const save of saves) await compareSave(page, o.orv5, save);
     await checkRefusals(page, o.demo);
     await checkChart(page, o.demo);
+    await checkKeyboard(page, o.demo);
     const poland = saves.find((save) => path.basename(save) === "qel-poland-t12.Orv5Save");
     if (poland) await measureDrop(page, poland);
     const errors = page.console.filter((line) => /^(error|exception)/.test(line));

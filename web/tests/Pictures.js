@@ -14,8 +14,9 @@ async function main() {
   fs.mkdirSync(o.out, { recursive: true });
   const browser = await Browser.launch(o.chromium, { allowFiles: true });
   try {
-    const save = path.resolve(o.save);
-    const page = await browser.open("file://" + path.resolve(o.page) + "#save=" + encodeURIComponent("file://" + save));
+    // Named relative to the page, so that the pictures show no folder of this machine.
+    const save = path.relative(path.dirname(path.resolve(o.page)), path.resolve(o.save));
+    const page = await browser.open("file://" + path.resolve(o.page) + "#save=" + encodeURIComponent(save));
     await page.waitFor("Orv5Page.state.loads > 0");
     const sheets = await page.evaluate("Orv5Page.state.tabs.map((t) => t.sheet).filter((s) => !document.getElementById('tab-' + s).hidden)");
     for (const sheet of sheets) {
