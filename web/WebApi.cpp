@@ -41,9 +41,21 @@ nlohmann::json TabList(const SaveAnalysis* save) {
   return tabs;
 }
 
+// A field of the selection, or the fallback when it is missing or of another kind (the page
+// never sends such, but a wrong kind must not stop the core).
 int32_t IntField(const nlohmann::json& j, const char* name, int32_t fallback) {
   const auto it = j.find(name);
   return it != j.end() && it->is_number_integer() ? it->get<int32_t>() : fallback;
+}
+
+bool BoolField(const nlohmann::json& j, const char* name, bool fallback) {
+  const auto it = j.find(name);
+  return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
+}
+
+bool IsRussian(const nlohmann::json& j) {
+  const auto it = j.find("lang");
+  return it != j.end() && it->is_string() && it->get<std::string>() == "ru";
 }
 
 // The selections on the page: {"player", "city", "agent", "dataset", "lang": "en"|"ru",
@@ -56,7 +68,7 @@ ViewSelection ParseSelection(const nlohmann::json& j) {
   selection.City = IntField(j, "city", selection.City);
   selection.Agent = IntField(j, "agent", selection.Agent);
   selection.Dataset = IntField(j, "dataset", selection.Dataset);
-  selection.Language = j.value("lang", std::string("en")) == "ru" ? 1 : 0;
+  selection.Language = IsRussian(j) ? 1 : 0;
   if (const auto checks = j.find("graphChecks"); checks != j.end() && checks->is_array()) {
     for (const auto& check : *checks) selection.GraphChecks.push_back(check.is_boolean() && check.get<bool>());
   }
@@ -64,7 +76,7 @@ ViewSelection ParseSelection(const nlohmann::json& j) {
                                               (*axis)[0].is_number() && (*axis)[1].is_number()) {
     selection.BottomAxis = AxisRange{(*axis)[0].get<double>(), (*axis)[1].get<double>()};
   }
-  selection.ZoomResetPending = j.value("zoomResetPending", true);
+  selection.ZoomResetPending = BoolField(j, "zoomResetPending", true);
   return selection;
 }
 

@@ -30,6 +30,8 @@ const Orv5Page = (() => {
       list.append(button);
       const panel = Orv5Layouts.el("section", { id: tab.sheet, role: "tabpanel", "aria-labelledby": "tab-" + tab.sheet, tabindex: "0", hidden: true },
                                    [Orv5Layouts.build(tab.sheet)]);
+      // Every sheet has a place for its downloads (Orv5Downloads.register).
+      if (!panel.querySelector("[data-downloads]")) panel.append(Orv5Layouts.el("div", { className: "downloads", "data-downloads": tab.sheet }));
       sheets.append(panel);
     }
     list.addEventListener("keydown", moveBetweenTabs);

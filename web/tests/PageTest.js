@@ -197,6 +197,23 @@ async function checkKeyboard(page, demo) {
   check("every shown field has a label", unlabelled.length === 0, unlabelled.join(" "));
 }
 
+// A corrected pre-session count recomputes the figures beside it; a text that is not a whole
+// number is marked and changes nothing; the field keeps what was typed.
+async function checkPreSessions(page, demo) {
+  await loadInto(page, demo);
+  const type = (text) => page.evaluate(`(function(){ document.getElementById('tab-ReloadsTab').click();
+    const field = document.getElementById('Edit11'); field.value = ${JSON.stringify(text)};
+    field.dispatchEvent(new Event('input'));
+    return [field.value, field.getAttribute('aria-invalid'), document.getElementById('Edit10').value]; })()`);
+  const [, , before] = await type("2");
+  const [kept, invalid, after] = await type("two");
+  check("a pre-session count that is not a number is marked", kept === "two" && invalid === "true" && after === before,
+        [kept, invalid, after, before].join(" | "));
+  const [typed, valid, changed] = await type(" 0 ");
+  check("a corrected pre-session count changes the play sessions", typed === " 0 " && valid === "false" && changed !== before,
+        [typed, valid, changed, before].join(" | "));
+}
+
 // A save dropped on the page, as a person drops one: the time until its first tab is filled.
 async function measureDrop(page, save) {
   const timings = await page.evaluate(`new Promise((resolve) => {
@@ -238,6 +255,7 @@ async function main() {
     await checkRefusals(page, o.demo);
     await checkChart(page, o.demo);
     await checkKeyboard(page, o.demo);
+    await checkPreSessions(page, o.demo);
     const poland = saves.find((save) => path.basename(save) === "qel-poland-t12.Orv5Save");
     if (poland) await measureDrop(page, poland);
     const errors = page.console.filter((line) => /^(error|exception)/.test(line));
