@@ -3,9 +3,12 @@
 // in ORV5_REAL_SAVES, every tab the report shows, in every view it walks (player, city, agent,
 // statistic, language), shows the same text control by control; the diagnostics agree; a file
 // that is not a save is refused with its reason and leaves the shown save in place; the chart
-// zooms and gives a PNG. Also measures how long a dropped save takes to show its first tab.
+// zooms and gives a PNG; the tabs answer the keyboard; the pre-session field recomputes; the
+// page works from a static host. Also measures how long a dropped save takes to show its
+// first tab (printed, not asserted).
 //   node PageTest.js --page index.html --chromium chromium --orv5 orv5 --demo demo.Orv5Save
 const { execFileSync } = require("child_process");
+const http = require("http");
 const fs = require("fs");
 const os = require("os");
 const path = require("path");
@@ -214,6 +217,31 @@ async function checkPreSessions(page, demo) {
         [typed, valid, changed, before].join(" | "));
 }
 
+// The same page served by a static host on this machine's loopback, with #save= naming a save
+// on that host by a relative address.
+async function checkStaticHost(browser, pageFile, demo) {
+  const files = { "/index.html": ["text/html", fs.readFileSync(pageFile)], "/saves/demo.Orv5Save": ["application/octet-stream", fs.readFileSync(demo)] };
+  const server = http.createServer((request, response) => {
+    const file = files[request.url];
+    response.writeHead(file ? 200 : 404, { "Content-Type": file ? file[0] : "text/plain" });
+    response.end(file ? file[1] : "not here");
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  try {
+    const page = await browser.open("http://127.0.0.1:" + server.address().port + "/index.html#save=saves/demo.Orv5Save");
+    await page.waitFor("typeof Orv5Page !== 'undefined' && Orv5Page.state.loads > 0");
+    const shown = await page.evaluate("[document.body.dataset.state, document.getElementById('Edit1').value, document.getElementById('Edit3').value]");
+    check("served from a static host, #save= loads a save of that host", shown[0] === "shown" && shown[1] === "saves/demo.Orv5Save" && shown[2] === "  60/500",
+          shown.join(" | "));
+    await page.evaluate("location.hash = 'save=saves/missing.Orv5Save'");
+    await page.waitFor("Orv5Page.state.loads > 1");
+    const error = await page.evaluate("document.getElementById('LoadError').textContent");
+    check("an address that is not there is refused with its answer", error === "Could not load saves/missing.Orv5Save: the address answered 404 Not Found", error);
+  } finally {
+    server.close();
+  }
+}
+
 // A save dropped on the page, as a person drops one: the time until its first tab is filled.
 async function measureDrop(page, save) {
   const timings = await page.evaluate(`new Promise((resolve) => {
@@ -260,6 +288,7 @@ async function main() {
     if (poland) await measureDrop(page, poland);
     const errors = page.console.filter((line) => /^(error|exception)/.test(line));
     check("the page logs no errors", errors.length === 0, errors.join("\n"));
+    await checkStaticHost(browser, path.resolve(o.page), o.demo);
   } finally {
     await browser.close();
   }
