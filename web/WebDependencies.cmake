@@ -9,7 +9,9 @@ add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 set_target_properties(nlohmann_json::nlohmann_json PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${ORV5_WEB_INCLUDE})
 
 # pako (zlib in JavaScript) inflates the body; Chart.js draws the history chart. Both are
-# inlined into the page, which loads nothing from the network.
-find_file(ORV5_PAKO_JS pako.min.js PATHS /usr/share/nodejs/pako/dist NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+# inlined into the page, which loads nothing from the network (the tests' node takes the whole
+# pako, with its deflate, from Debian's node modules).
+find_file(ORV5_PAKO_INFLATE_JS pako_inflate.min.js PATHS /usr/share/nodejs/pako/dist NO_DEFAULT_PATH
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_file(ORV5_CHARTJS chart.min.js PATHS /usr/share/javascript/chart.js NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
           REQUIRED)

@@ -242,6 +242,33 @@ async function checkStaticHost(browser, pageFile, demo) {
   }
 }
 
+// Several saves dropped together are listed, the first is opened, and each can be opened.
+async function checkSeveralSaves(page, demo) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-page-"));
+  const second = path.join(folder, "second.Orv5Save");
+  fs.copyFileSync(demo, second);
+  const loads = await page.evaluate("Orv5Page.state.loads");
+  await page.evaluate(`(async function(){
+    const read = (url) => new Promise((resolve) => { const r = new XMLHttpRequest(); r.open("GET", url);
+      r.responseType = "arraybuffer"; r.onload = () => resolve(r.response); r.send(); });
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([await read(${JSON.stringify("file://" + demo)})], "demo.Orv5Save"));
+    transfer.items.add(new File([await read(${JSON.stringify("file://" + second)})], "second.Orv5Save"));
+    document.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  })()`);
+  await page.waitFor("Orv5Page.state.loads > " + loads);
+  const listed = await page.evaluate(`[document.getElementById('SavesPanel').hidden,
+    Array.from(document.querySelectorAll('#SavesPanel li')).map((li) => li.textContent).join(','),
+    document.getElementById('Edit1').value]`);
+  check("two dropped saves are listed and the first is opened",
+        listed[0] === false && listed[1] === "Open demo.Orv5Save,Open second.Orv5Save" && listed[2] === "demo.Orv5Save", listed.join(" | "));
+  await page.evaluate("document.querySelectorAll('#SavesPanel li button')[1].click()");
+  await page.waitFor("Orv5Page.state.loads > " + (loads + 1));
+  const opened = await page.evaluate("document.getElementById('Edit1').value");
+  check("a listed save opens", opened === "second.Orv5Save", opened);
+  fs.rmSync(folder, { recursive: true, force: true });
+}
+
 // A save dropped on the page, as a person drops one: the time until its first tab is filled.
 async function measureDrop(page, save) {
   const timings = await page.evaluate(`new Promise((resolve) => {
@@ -284,6 +311,7 @@ async function main() {
     await checkChart(page, o.demo);
     await checkKeyboard(page, o.demo);
     await checkPreSessions(page, o.demo);
+    await checkSeveralSaves(page, o.demo);
     const poland = saves.find((save) => path.basename(save) === "qel-poland-t12.Orv5Save");
     if (poland) await measureDrop(page, poland);
     const errors = page.console.filter((line) => /^(error|exception)/.test(line));
