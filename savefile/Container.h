@@ -71,7 +71,12 @@ struct InflateResult {
 };
 
 // Inflates into `out` starting at `out.size()`, never growing `out` beyond `limit` bytes.
-// A stream that ends without its final block keeps all its output.
+// A stream that ends without its final block keeps all its output; a stream the inflater
+// rejects gives its message (which names zlib); a stream that would pass `limit` is refused.
+// Native builds inflate in savefile/Inflate.cpp, the web build in web/PakoInflate.cpp.
 InflateResult InflateStream(std::span<const uint8_t> packed, ByteBuffer out, int64_t limit, size_t sizeHint);
+
+// 8000001 -> "8,000,001", for the messages of refused files.
+std::string GroupDigits(int64_t value);
 
 }  // namespace orv5

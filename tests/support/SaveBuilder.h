@@ -48,6 +48,9 @@ Bytes BuildContainer(const Bytes& header, const Bytes& body, const ContainerOpti
 
 // A zlib stream of `body`, finished or only sync-flushed.
 Bytes Deflate(const Bytes& body, bool finish, int level = 6);
+// A finished zlib stream (level 6, so it starts 0x78 0x9C) of that many MB of zero bytes,
+// deflated piece by piece so that the zeros are never held at once.
+Bytes DeflateZeros(int megabytes);
 
 // A minimal header: the magic "ORV5" followed by `fieldBytes`.
 Bytes MagicHeader(const Bytes& fieldBytes = {});

@@ -1,0 +1,330 @@
+"use strict";
+// The page in headless Chromium against `orv5 report`: for the demo save and every real save
+// in ORV5_REAL_SAVES, every tab the report shows, in every view it walks (player, city, agent,
+// statistic, language), shows the same text control by control; the diagnostics agree; a file
+// that is not a save is refused with its reason and leaves the shown save in place; the chart
+// zooms and gives a PNG; the tabs answer the keyboard; the pre-session field recomputes; the
+// page works from a static host. Also measures how long a dropped save takes to show its
+// first tab (printed, not asserted).
+//   node PageTest.js --page index.html --chromium chromium --orv5 orv5 --demo demo.Orv5Save
+const { execFileSync } = require("child_process");
+const http = require("http");
+const fs = require("fs");
+const os = require("os");
+const path = require("path");
+const { Browser } = require("./Browser.js");
+const { readSheetText } = require("./PageText.js");
+
+const results = { passed: 0, failed: 0, skipped: 0 };
+
+function check(name, ok, detail) {
+  if (ok) {
+    results.passed += 1;
+  } else {
+    results.failed += 1;
+    console.log("FAILED " + name + (detail ? "\n" + detail : ""));
+  }
+}
+
+function options() {
+  const named = {};
+  const args = process.argv.slice(2);
+  for (let i = 0; i + 1 < args.length; i += 2) named[args[i].replace(/^--/, "")] = args[i + 1];
+  return named;
+}
+
+// `orv5 report SAVE` as {notice, tabs: {sheet: {visible, views: [{label, lines}]}}, diagnostics}.
+function report(orv5, save) {
+  const text = execFileSync(orv5, ["report", save], { encoding: "utf8", maxBuffer: 1 << 30 });
+  const parsed = { notice: "", tabs: {}, order: [], diagnostics: [] };
+  let tab = null;
+  let view = null;
+  let inDiagnostics = false;
+  for (const line of text.split("\n")) {
+    if (line === "") continue;
+    if (line.startsWith("== FILE ")) continue;
+    if (line.startsWith("== NOTICE\t")) parsed.notice = line.slice("== NOTICE\t".length);
+    else if (line.startsWith("== TAB ")) {
+      tab = { visible: false, views: [] };
+      parsed.tabs[line.slice(7)] = tab;
+      parsed.order.push(line.slice(7));
+      view = null;
+    } else if (line.startsWith("== VIEW ")) {
+      view = { label: line.slice(8), lines: [] };
+      tab.views.push(view);
+    } else if (line === "== DIAGNOSTICS") inDiagnostics = true;
+    else if (inDiagnostics) parsed.diagnostics.push(line);
+    else if (/^\w+\.visible\t/.test(line) && !view && tab.views.length === 0) tab.visible = line.endsWith("\t1");
+    else {
+      if (!view) {
+        view = { label: "", lines: [] };
+        tab.views.push(view);
+      }
+      view.lines.push(line);
+    }
+  }
+  return parsed;
+}
+
+// Lines grouped by the control they belong to ("LeadersGrid[1,2]" and "LeadersGrid#3" -> LeadersGrid).
+function byControl(lines) {
+  const groups = new Map();
+  for (const line of lines) {
+    const name = /^[A-Za-z0-9_]+/.exec(line)[0];
+    if (!groups.has(name)) groups.set(name, []);
+    groups.get(name).push(line);
+  }
+  return groups;
+}
+
+function compareView(what, expected, shown) {
+  const want = byControl(expected);
+  const have = byControl(shown);
+  const wrong = [];
+  for (const [name, lines] of want) {
+    const got = have.get(name) || [];
+    if (got.join("\n") !== lines.join("\n")) {
+      const first = lines.findIndex((l, i) => got[i] !== l);
+      wrong.push(name + ": report " + JSON.stringify(lines[first]) + ", page " + JSON.stringify(got[first]) +
+                 " (" + lines.length + " lines against " + got.length + ")");
+    }
+  }
+  check(what, wrong.length === 0, wrong.slice(0, 8).join("\n"));
+}
+
+// Puts the page into the view the report labels "player=1 city=2" and so on.
+function applyView(sheet, label) {
+  const values = Object.fromEntries(label.split(" ").filter(Boolean).map((pair) => pair.split("=")));
+  const choose = (id, index) => {
+    const select = document.getElementById(id);
+    select.selectedIndex = index;
+    select.dispatchEvent(new Event("change"));
+  };
+  const players = { PlayerLogTab: "PlayerLogSelect", CityTab: "PlayerCitySelect", PolicyTab: "PlayerPolicySelect",
+                    PlayerTab: "PlayerTechSelect", StatsTab: "PlayerStatsSelect", EspiTab: "PlayerEspiSelect" };
+  document.getElementById("tab-" + sheet).click();
+  if ("player" in values) choose(players[sheet], Number(values.player));
+  if ("city" in values) choose("CityBox", Number(values.city));
+  if ("agent" in values) choose("AgentSelect", Number(values.agent));
+  if ("lang" in values) choose("StatsLangSelect", values.lang === "ru" ? 1 : 0);
+  if ("dataset" in values) {
+    choose("GraphSelect", Number(values.dataset));
+    document.getElementById("UndoZoom").click(); // the axes as after a load, as the report gives them
+  }
+  return true;
+}
+
+async function loadInto(page, save) {
+  const loads = await page.evaluate("Orv5Page.state.loads");
+  await page.evaluate("location.hash = ''"); // the same address again would not load
+  await page.evaluate("location.hash = " + JSON.stringify("save=" + encodeURIComponent("file://" + save)));
+  await page.waitFor("Orv5Page.state.loads > " + loads);
+}
+
+async function compareSave(page, orv5, save) {
+  const name = path.basename(save);
+  const expected = report(orv5, save);
+  await loadInto(page, save);
+  const state = await page.evaluate("document.body.dataset.state");
+  check(name + " loads", state === "shown", await page.evaluate("document.getElementById('LoadError').textContent"));
+  for (const sheet of expected.order) {
+    const tab = expected.tabs[sheet];
+    const shown = await page.evaluate("(function(){const t=document.getElementById('tab-" + sheet + "');return !!t && !t.hidden;})()");
+    check(name + " " + sheet + " visible " + tab.visible, shown === tab.visible);
+    if (!tab.visible) continue;
+    for (const view of tab.views) {
+      await page.call(applyView, sheet, view.label);
+      const lines = await page.call(readSheetText, sheet);
+      compareView(name + " " + sheet + (view.label ? " " + view.label : ""), view.lines, lines);
+    }
+  }
+  const notice = await page.evaluate("document.getElementById('DiagnosticsLine').textContent");
+  check(name + " notice", notice === expected.notice, "page " + JSON.stringify(notice) + ", report " + JSON.stringify(expected.notice));
+  const steps = await page.evaluate(`Array.from(document.querySelectorAll('#DiagnosticsTable tbody tr')).map((r) => {
+      const c = Array.from(r.cells).map((x) => x.textContent);
+      return [c[0], c[1] === 'yes' ? 'found' : 'not found', c[2], c[3]].join('\\t'); })`);
+  check(name + " diagnostics", steps.join("\n") === expected.diagnostics.join("\n"),
+        "page:\n" + steps.join("\n") + "\nreport:\n" + expected.diagnostics.join("\n"));
+}
+
+async function checkRefusals(page, demo) {
+  await loadInto(page, demo);
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-page-"));
+  const cases = [
+    ["notes.txt", Buffer.from("These are notes, not a save.\n".repeat(40)), "not an Orv5 save: it does not start with ORV5"],
+    ["short.Orv5Save", Buffer.from("ORV5" + "\0".repeat(100)), "not an Orv5 save: it is 104 bytes long, shorter than the smallest header (524 bytes)"],
+  ];
+  for (const [file, bytes, reason] of cases) {
+    const where = path.join(folder, file);
+    fs.writeFileSync(where, bytes);
+    await loadInto(page, where);
+    const error = await page.evaluate("document.getElementById('LoadError').textContent");
+    check("refuses " + file, error === "Could not load file://" + where + ": " + reason, error);
+    const shownPath = await page.evaluate("document.getElementById('Edit1').value");
+    check("keeps the demo save after refusing " + file, shownPath === "file://" + demo, shownPath);
+  }
+  fs.rmSync(folder, { recursive: true, force: true });
+}
+
+async function checkChart(page, demo) {
+  await loadInto(page, demo);
+  await page.evaluate(`(function(){ document.getElementById('tab-GraphTab').click();
+    document.getElementById('ZoomFrom').value = 10; document.getElementById('ZoomTo').value = 20;
+    document.getElementById('ZoomApply').click(); })()`);
+  const bottom = await page.evaluate("[Orv5HistoryChart.chart().options.scales.x.min, Orv5HistoryChart.chart().options.scales.x.max]");
+  check("zoom shows turns 10 to 20", bottom[0] === 10 && bottom[1] === 20, JSON.stringify(bottom));
+  const png = await page.evaluate("Orv5HistoryChart.pngUrl().slice(0, 22)");
+  check("the chart saves as PNG", png === "data:image/png;base64,", png);
+  await page.evaluate("document.getElementById('UndoZoom').click()");
+  const undone = await page.evaluate("Orv5HistoryChart.chart().options.scales.x.min");
+  check("undo zoom shows every turn", undone === 0, String(undone));
+}
+
+// The tabs follow the ARIA tabs pattern: arrow keys, Home and End move between the shown tabs.
+async function checkKeyboard(page, demo) {
+  await loadInto(page, demo);
+  const press = async (key) => page.evaluate(`(function(){ document.getElementById('TabList').dispatchEvent(
+      new KeyboardEvent('keydown', { key: ${JSON.stringify(key)}, bubbles: true }));
+    return [Orv5Page.state.active, document.activeElement.id,
+            document.getElementById('tab-' + Orv5Page.state.active).getAttribute('aria-selected'),
+            document.getElementById(Orv5Page.state.active).hidden]; })()`);
+  await page.evaluate("document.getElementById('tab-BaseTab').click()");
+  const moves = [["ArrowRight", "LeadersTab"], ["End", "EspiTab"], ["ArrowRight", "BaseTab"], ["ArrowLeft", "EspiTab"], ["Home", "BaseTab"]];
+  for (const [key, sheet] of moves) {
+    const [active, focused, selected, hidden] = await press(key);
+    check(key + " moves to " + sheet, active === sheet && focused === "tab-" + sheet && selected === "true" && hidden === false,
+          [active, focused, selected, hidden].join(" "));
+  }
+  const unlabelled = await page.evaluate(`Array.from(document.querySelectorAll('[role=tabpanel] input, [role=tabpanel] select'))
+      .filter((c) => !c.labels.length && !c.getAttribute('aria-label')).map((c) => c.id)`);
+  check("every shown field has a label", unlabelled.length === 0, unlabelled.join(" "));
+}
+
+// A corrected pre-session count recomputes the figures beside it; a text that is not a whole
+// number is marked and changes nothing; the field keeps what was typed.
+async function checkPreSessions(page, demo) {
+  await loadInto(page, demo);
+  const type = (text) => page.evaluate(`(function(){ document.getElementById('tab-ReloadsTab').click();
+    const field = document.getElementById('Edit11'); field.value = ${JSON.stringify(text)};
+    field.dispatchEvent(new Event('input'));
+    return [field.value, field.getAttribute('aria-invalid'), document.getElementById('Edit10').value]; })()`);
+  const [, , before] = await type("2");
+  const [kept, invalid, after] = await type("two");
+  check("a pre-session count that is not a number is marked", kept === "two" && invalid === "true" && after === before,
+        [kept, invalid, after, before].join(" | "));
+  const [typed, valid, changed] = await type(" 0 ");
+  check("a corrected pre-session count changes the play sessions", typed === " 0 " && valid === "false" && changed !== before,
+        [typed, valid, changed, before].join(" | "));
+}
+
+// The same page served by a static host on this machine's loopback, with #save= naming a save
+// on that host by a relative address.
+async function checkStaticHost(browser, pageFile, demo) {
+  const files = { "/index.html": ["text/html", fs.readFileSync(pageFile)], "/saves/demo.Orv5Save": ["application/octet-stream", fs.readFileSync(demo)] };
+  const server = http.createServer((request, response) => {
+    const file = files[request.url];
+    response.writeHead(file ? 200 : 404, { "Content-Type": file ? file[0] : "text/plain" });
+    response.end(file ? file[1] : "not here");
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  try {
+    const page = await browser.open("http://127.0.0.1:" + server.address().port + "/index.html#save=saves/demo.Orv5Save");
+    await page.waitFor("typeof Orv5Page !== 'undefined' && Orv5Page.state.loads > 0");
+    const shown = await page.evaluate("[document.body.dataset.state, document.getElementById('Edit1').value, document.getElementById('Edit3').value]");
+    check("served from a static host, #save= loads a save of that host", shown[0] === "shown" && shown[1] === "saves/demo.Orv5Save" && shown[2] === "  60/500",
+          shown.join(" | "));
+    await page.evaluate("location.hash = 'save=saves/missing.Orv5Save'");
+    await page.waitFor("Orv5Page.state.loads > 1");
+    const error = await page.evaluate("document.getElementById('LoadError').textContent");
+    check("an address that is not there is refused with its answer", error === "Could not load saves/missing.Orv5Save: the address answered 404 Not Found", error);
+  } finally {
+    server.close();
+  }
+}
+
+// Several saves dropped together are listed, the first is opened, and each can be opened.
+async function checkSeveralSaves(page, demo) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-page-"));
+  const second = path.join(folder, "second.Orv5Save");
+  fs.copyFileSync(demo, second);
+  const loads = await page.evaluate("Orv5Page.state.loads");
+  await page.evaluate(`(async function(){
+    const read = (url) => new Promise((resolve) => { const r = new XMLHttpRequest(); r.open("GET", url);
+      r.responseType = "arraybuffer"; r.onload = () => resolve(r.response); r.send(); });
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([await read(${JSON.stringify("file://" + demo)})], "demo.Orv5Save"));
+    transfer.items.add(new File([await read(${JSON.stringify("file://" + second)})], "second.Orv5Save"));
+    document.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  })()`);
+  await page.waitFor("Orv5Page.state.loads > " + loads);
+  const listed = await page.evaluate(`[document.getElementById('SavesPanel').hidden,
+    Array.from(document.querySelectorAll('#SavesPanel li')).map((li) => li.textContent).join(','),
+    document.getElementById('Edit1').value]`);
+  check("two dropped saves are listed and the first is opened",
+        listed[0] === false && listed[1] === "Open demo.Orv5Save,Open second.Orv5Save" && listed[2] === "demo.Orv5Save", listed.join(" | "));
+  await page.evaluate("document.querySelectorAll('#SavesPanel li button')[1].click()");
+  await page.waitFor("Orv5Page.state.loads > " + (loads + 1));
+  const opened = await page.evaluate("document.getElementById('Edit1').value");
+  check("a listed save opens", opened === "second.Orv5Save", opened);
+  fs.rmSync(folder, { recursive: true, force: true });
+}
+
+// A save dropped on the page, as a person drops one: the time until its first tab is filled.
+async function measureDrop(page, save) {
+  const timings = await page.evaluate(`new Promise((resolve) => {
+    const request = new XMLHttpRequest();
+    request.open("GET", ${JSON.stringify("file://" + save)});
+    request.responseType = "arraybuffer";
+    request.onload = () => {
+      const file = new File([request.response], ${JSON.stringify(path.basename(save))}, { lastModified: Date.now() });
+      const transfer = new DataTransfer();
+      transfer.items.add(file);
+      const loads = Orv5Page.state.loads;
+      document.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+      const wait = () => Orv5Page.state.loads > loads && Orv5Page.state.timings.paintedMs ? resolve(Orv5Page.state.timings) : setTimeout(wait, 5);
+      wait();
+    };
+    request.send();
+  })`);
+  console.log("drop to first tab, " + path.basename(save) + ": " + Math.round(timings.firstTabMs) + " ms to fill, " +
+              Math.round(timings.paintedMs) + " ms to paint (inflate and read " + Math.round(timings.readMs) +
+              " ms, analysis " + Math.round(timings.analyseMs) + " ms)");
+}
+
+async function main() {
+  const o = options();
+  o.demo = path.resolve(o.demo);
+  const saves = [o.demo];
+  const folder = process.env.ORV5_REAL_SAVES;
+  if (folder && fs.existsSync(folder)) {
+    for (const file of fs.readdirSync(folder).sort()) if (file.endsWith(".Orv5Save")) saves.push(path.join(folder, file));
+  } else {
+    results.skipped += 1;
+    console.log("SKIPPED real saves: set ORV5_REAL_SAVES to the folder of real saves");
+  }
+  const browser = await Browser.launch(o.chromium, { allowFiles: true });
+  try {
+    const page = await browser.open("file://" + path.resolve(o.page));
+    await page.waitFor("document.body.dataset.state === 'empty'");
+    for (const save of saves) await compareSave(page, o.orv5, save);
+    await checkRefusals(page, o.demo);
+    await checkChart(page, o.demo);
+    await checkKeyboard(page, o.demo);
+    await checkPreSessions(page, o.demo);
+    await checkSeveralSaves(page, o.demo);
+    const poland = saves.find((save) => path.basename(save) === "qel-poland-t12.Orv5Save");
+    if (poland) await measureDrop(page, poland);
+    const errors = page.console.filter((line) => /^(error|exception)/.test(line));
+    check("the page logs no errors", errors.length === 0, errors.join("\n"));
+    await checkStaticHost(browser, path.resolve(o.page), o.demo);
+  } finally {
+    await browser.close();
+  }
+  console.log(results.passed + " passed, " + results.failed + " failed" + (results.skipped ? ", " + results.skipped + " skipped" : ""));
+  process.exit(results.failed ? 1 : 0);
+}
+
+main().catch((error) => {
+  console.log("FAILED " + error.stack);
+  process.exit(1);
+});
