@@ -178,6 +178,8 @@ const Orv5Layouts = (() => {
       row([col([counts]), el("div", { className: "sheet-col", style: "flex: 1 1 300px" }, [
         el("span", { id: "SessionListBoxCaption", className: "visually-hidden", text: "Sessions" }),
         el("ul", { id: "SessionListBox", "data-kind": "listbox", className: "listbox cols-4 mono", "aria-labelledby": "SessionListBoxCaption", tabindex: "0" }),
+        el("span", { id: "FindingsListBoxCaption", text: "Findings (Замечания)" }),
+        el("ul", { id: "FindingsListBox", "data-kind": "listbox", className: "listbox", "aria-labelledby": "FindingsListBoxCaption", tabindex: "0" }),
       ])]),
       cancer,
     ]);
