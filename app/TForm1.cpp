@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -66,6 +68,7 @@ void TForm1::FormCreate() {
   QFont formFont = font();
   formFont.setPointSize(8);
   setFont(formFont);
+  BuildMenus();
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(6, 6, 6, 4);
@@ -87,6 +90,22 @@ void TForm1::FormCreate() {
   controls_.Build(this);
   new QShortcut(QKeySequence::Open, this, this, &TForm1::Button1Click);
   new QShortcut(QKeySequence(Qt::Key_F5), this, this, &TForm1::Button4Click);
+}
+
+// The loading buttons stay above the tabs; the menu adds what has no button.
+void TForm1::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->setObjectName(QStringLiteral("FileMenu"));
+  QAction* load = file->addAction(tr("Load File…"), this, &TForm1::Button1Click);
+  load->setObjectName(QStringLiteral("LoadFileAction"));
+  exportTables_ = file->addAction(tr("Export tables…"), this, &TForm1::ExportTablesClick);
+  exportTables_->setObjectName(QStringLiteral("ExportTablesAction"));
+  exportTables_->setToolTip(tr("Write every table of the save as CSV files into a folder"));
+  exportTables_->setEnabled(false);  // until a save is loaded
+  file->addSeparator();
+  QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
+  quit->setObjectName(QStringLiteral("QuitAction"));
+  quit->setShortcut(QKeySequence::Quit);
 }
 
 QWidget* TForm1::BuildTopControls() {
@@ -207,6 +226,7 @@ void TForm1::Print5Data() {
     Merge(bindReport_, ui::BindTab(tab.Build(loaded_->Analysis, selection), controls_, pages_));
   }
   zoomResetPending_ = false;
+  exportTables_->setEnabled(true);
   ShowPreSessionsValid(true);
   ShowDiagnostics();
 }

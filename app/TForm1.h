@@ -9,6 +9,7 @@
 #include "app/ModelBinder.h"
 #include "views/ViewModel.h"
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -50,6 +51,10 @@ class TForm1 : public QMainWindow {
   const QString& LastLoadError() const { return lastLoadError_; }
   // The player's or statistic's selection the views are asked for on this sheet.
   ViewSelection SelectionFor(const TabInfo& tab) const;
+  // Writes every table of the loaded save as a CSV file into `folder`, named after the save and
+  // the table, the same text `orv5 csv` prints. Returns the files written; a failure is reported
+  // in a message and ends the export.
+  QStringList ExportTables(const QString& folder);
 
  public slots:
   void Button1Click();
@@ -76,6 +81,8 @@ class TForm1 : public QMainWindow {
   void HistoryChartUndoZoom();
   void Edit11Change();
   void ShowDiagnosticsDetails();
+  // File -> "Export tables…": asks for a folder, then ExportTables.
+  void ExportTablesClick();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -83,6 +90,7 @@ class TForm1 : public QMainWindow {
 
  private:
   void FormCreate();
+  void BuildMenus();
   QWidget* BuildTopControls();
   QWidget* BuildDiagnosticsLine();
   void Print5Data();
@@ -102,6 +110,7 @@ class TForm1 : public QMainWindow {
   QTabWidget* pages_ = nullptr;
   QLabel* diagnosticsLine_ = nullptr;
   QPushButton* diagnosticsButton_ = nullptr;
+  QAction* exportTables_ = nullptr;
   QString lastLoadError_;
   LoadTimings timings_;
   bool zoomResetPending_ = true;

@@ -5,13 +5,37 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/CsvCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SeriesCommands.h"
 #include "cli/WriteCommands.h"
+#include "views/CsvTables.h"
 
 namespace {
 
 constexpr int UsageErrorStatus = 2;
+
+std::vector<std::string> CsvTableNames() {
+  std::vector<std::string> names;
+  for (const orv5::CsvTable& table : orv5::CsvTables()) names.emplace_back(table.Name);
+  return names;
+}
+
+// --table and the saves are needed unless --list asks only for the tables' names.
+CLI::App* AddCsvCommand(CLI::App& app, orv5::CsvOptions& options) {
+  auto* csv = app.add_subcommand("csv", "One table of every save as CSV (players, cities, history, ...)");
+  csv->add_option("files", options.Files, "Save files, or folders of saves");
+  csv->add_option("--table", options.Table, "The table to print; --list names them")
+      ->check(CLI::IsMember(CsvTableNames()));
+  csv->add_option("-o,--out", options.Out, "File to write instead of the standard output");
+  csv->add_flag("--list", options.List, "Name the tables and their columns");
+  csv->callback([&options] {
+    if (options.List) return;
+    if (options.Table.empty()) throw CLI::RequiredError("--table");
+    if (options.Files.empty()) throw CLI::RequiredError("files");
+  });
+  return csv;
+}
 
 void AddWriteOptions(CLI::App& command, orv5::WriteRequest& request) {
   command.add_option("save", request.Save, "Save file to read")->required();
@@ -32,6 +56,9 @@ int main(int argc, char** argv) {
   std::vector<std::string> jsonFiles;
   auto* json = app.add_subcommand("json", "The whole analysis of each save as JSON");
   json->add_option("files", jsonFiles, "Save files")->required();
+
+  orv5::CsvOptions csvOptions;
+  auto* csv = AddCsvCommand(app, csvOptions);
 
   auto* tables = app.add_subcommand("tables", "Every built-in reference table as JSON");
 
@@ -83,6 +110,7 @@ int main(int argc, char** argv) {
   }
   if (info->parsed()) return orv5::RunInfoCommand(infoFiles, std::cout, std::cerr);
   if (json->parsed()) return orv5::RunJsonCommand(jsonFiles, std::cout, std::cerr);
+  if (csv->parsed()) return orv5::RunCsvCommand(csvOptions, std::cout, std::cerr);
   if (tables->parsed()) return orv5::RunTablesCommand(std::cout);
   if (report->parsed()) return orv5::RunReportCommand(reportOptions, std::cout, std::cerr);
   if (reloads->parsed()) return orv5::RunReloadsCommand(reloadsFiles, std::cout, std::cerr);

@@ -78,12 +78,18 @@ const std::array<int32_t, MaxPolicies>& PolicyFlagsOf(const SaveAnalysis& save, 
   return save.PolicyFlags[static_cast<size_t>(row)];
 }
 
+std::vector<int32_t> ListedPlayerRows(const SaveAnalysis& save) {
+  std::vector<int32_t> rows;
+  for (size_t r = 0; r < save.Leaders.size() && r < static_cast<size_t>(MaxPlayers); ++r) {
+    if (!save.Leaders[r].LeaderName.empty()) rows.push_back(static_cast<int32_t>(r));
+  }
+  return rows;
+}
+
 ListModel PlayerSelector(const SaveAnalysis& save, std::string name, int32_t row) {
   ListModel list;
   list.Name = std::move(name);
-  for (size_t r = 0; r < save.Leaders.size() && r < static_cast<size_t>(MaxPlayers); ++r) {
-    if (!save.Leaders[r].LeaderName.empty()) list.Items.push_back(save.Leaders[r].LeaderName);
-  }
+  for (int32_t r : ListedPlayerRows(save)) list.Items.push_back(save.Leaders[static_cast<size_t>(r)].LeaderName);
   list.Selected = SelectedItem(row, list.Items.size());
   return list;
 }

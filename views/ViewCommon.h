@@ -33,6 +33,9 @@ const TCityRec& EmptyCity();
 // The policy flags of a player row, or none adopted.
 const std::array<int32_t, MaxPolicies>& PolicyFlagsOf(const SaveAnalysis& save, int32_t row);
 
+// The rows a player selector lists: every filled row of the player table, in row order.
+std::vector<int32_t> ListedPlayerRows(const SaveAnalysis& save);
+
 // A player selector (`PlayerCitySelect`, ...): one item per filled row of the player table,
 // in row order, with `row` selected when it exists.
 ListModel PlayerSelector(const SaveAnalysis& save, std::string name, int32_t row);

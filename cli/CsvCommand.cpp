@@ -1,0 +1,116 @@
+// orv5 csv: one table of every save given, as CSV with one header; the rows of the saves follow
+// each other in the order given (a folder's saves by name). A save that is refused is reported
+// and the others still print. With -o the file is written whole at the end, beside-and-rename.
+#include "cli/CsvCommand.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+#include "analysis/Save5Analyse.h"
+#include "cli/Commands.h"
+#include "savefile/SaveWriters.h"
+#include "views/CsvTables.h"
+
+namespace orv5 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int UsageErrorStatus = 2;
+
+bool IsSaveName(const fs::path& path) {
+  std::string extension = path.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return extension == ".orv5save";
+}
+
+std::vector<std::string> SavesInFolder(const fs::path& folder) {
+  std::vector<std::string> saves;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    if (entry.is_regular_file(error) && IsSaveName(entry.path())) saves.push_back(entry.path().string());
+  }
+  std::sort(saves.begin(), saves.end());
+  return saves;
+}
+
+void ListTables(std::ostream& out) {
+  for (const CsvTable& table : CsvTables()) {
+    out << table.Name << " (" << table.Rows << ")\n  " << CsvHeaderLine(table);
+  }
+}
+
+bool IsOneOf(const std::string& target, std::span<const std::string> files) {
+  std::error_code error;
+  return std::any_of(files.begin(), files.end(),
+                     [&](const std::string& file) { return fs::equivalent(target, file, error); });
+}
+
+int WriteOut(const std::string& target, const std::string& text, std::ostream& err) {
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  if (auto error = WriteFileReplacing(target, std::span<const uint8_t>(bytes, text.size()))) {
+    err << *error << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<std::string> ExpandSaveArguments(const std::vector<std::string>& arguments, std::ostream& err,
+                                             int& status) {
+  std::vector<std::string> files;
+  for (const std::string& argument : arguments) {
+    std::error_code error;
+    if (!fs::is_directory(argument, error)) {
+      files.push_back(argument);  // the loader says why when it is no save
+      continue;
+    }
+    const std::vector<std::string> saves = SavesInFolder(argument);
+    if (saves.empty()) {
+      err << argument << ": no *.Orv5Save files in this folder\n";
+      status = 1;
+    }
+    files.insert(files.end(), saves.begin(), saves.end());
+  }
+  return files;
+}
+
+int RunCsvCommand(const CsvOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.List) {
+    ListTables(out);
+    return 0;
+  }
+  const CsvTable* table = FindCsvTable(options.Table);
+  if (!table) {
+    err << "unknown table " << options.Table << "; orv5 csv --list names the tables\n";
+    return UsageErrorStatus;
+  }
+  int status = 0;
+  const std::vector<std::string> files = ExpandSaveArguments(options.Files, err, status);
+  if (!options.Out.empty() && IsOneOf(options.Out, files)) {
+    err << options.Out << ": refusing to write a table over a save that is read\n";
+    return UsageErrorStatus;
+  }
+  // Without -o each save's rows go out as soon as they are made.
+  std::string text = CsvHeaderLine(*table);
+  const auto flush = [&] {
+    if (!options.Out.empty()) return;
+    out << text;
+    text.clear();
+  };
+  flush();
+  status = std::max(status, ForEachLoadedSave(files, err, [&](const std::string& file, const SaveContainer& save) {
+                      AppendCsvRows(*table, fs::path(file).filename().string(), Save5Analyse(save), text);
+                      flush();
+                    }));
+  if (options.Out.empty()) return status;
+  return std::max(status, WriteOut(options.Out, text, err));
+}
+
+}  // namespace orv5
