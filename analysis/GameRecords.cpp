@@ -26,7 +26,7 @@ constexpr RecordedValueInfo kRecordedValues[] = {
     {RecordedValue::PolicyCount, "PolicyCount", "Number Of Policies"},
     {RecordedValue::TotalGold, "TotalGold", "Total Gold"},
     {RecordedValue::GoldenAgeTurns, "GoldenAgeTurns", "Golden Age Turns"},
-    {RecordedValue::TotalCulture, "TotalCulture", "Total Culture"},
+    {RecordedValue::PolicyCulture, "PolicyCulture", "Total Culture"},
 };
 static_assert(std::size(kRecordedValues) == AllRecordedValues.size());
 
@@ -57,6 +57,22 @@ bool IsMajorPlayer(const SaveAnalysis& save, const TLeaderInfoRec& leader) {
 
 bool AcquiredSince(const TCityRec& city, int32_t turn) { return city.CapturedTurn >= turn; }
 
+int32_t LastLabel(const SaveAnalysis& save, size_t row, size_t dataset) {
+  return static_cast<int32_t>(save.HistoryTable[row][dataset].size()) - 1;
+}
+
+// The game labels one player's points a turn later than everyone else's (the first player of
+// the saves seen): its record of the end of turn t carries turn t + 1, so its points run one turn
+// past every other player's, and its point of the saved turn equals the saved values. Returns 1
+// for such a row, else 0.
+int32_t LabelShift(const SaveAnalysis& save, size_t row, size_t dataset) {
+  int32_t othersLast = -1;
+  for (size_t other = 0; other < save.HistoryTable.size(); ++other) {
+    if (other != row) othersLast = std::max(othersLast, LastLabel(save, other, dataset));
+  }
+  return othersLast >= 0 && LastLabel(save, row, dataset) == othersLast + 1 ? 1 : 0;
+}
+
 }  // namespace
 
 std::string_view RecordedValueName(RecordedValue value) { return InfoOf(value).Name; }
@@ -75,7 +91,7 @@ int32_t OurValue(const SaveAnalysis& save, int32_t row, RecordedValue value) {
     case RecordedValue::PolicyCount: return leader.PolicyCount;
     case RecordedValue::TotalGold: return leader.Gold / 100;  // the treasury is kept in hundredths
     case RecordedValue::GoldenAgeTurns: return leader.GoldenAgeTurns;
-    case RecordedValue::TotalCulture: return leader.TotalCulture;
+    case RecordedValue::PolicyCulture: return leader.PolicyCulture;
   }
   return 0;
 }
@@ -86,9 +102,12 @@ std::optional<GameRecord> RecordAt(const SaveAnalysis& save, int32_t row, Record
       turn < 0) {
     return std::nullopt;
   }
-  const std::vector<int32_t>& points = save.HistoryTable[static_cast<size_t>(row)][static_cast<size_t>(dataset)];
-  if (static_cast<size_t>(turn) >= points.size()) return std::nullopt;
-  return GameRecord{turn, points[static_cast<size_t>(turn)]};
+  const auto r = static_cast<size_t>(row);
+  const auto d = static_cast<size_t>(dataset);
+  const std::vector<int32_t>& points = save.HistoryTable[r][d];
+  const auto label = static_cast<size_t>(turn) + static_cast<size_t>(LabelShift(save, r, d));
+  if (label >= points.size()) return std::nullopt;
+  return GameRecord{turn, points[label]};
 }
 
 std::optional<GameRecord> LastTurnRecord(const SaveAnalysis& save, int32_t row, RecordedValue value) {

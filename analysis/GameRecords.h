@@ -23,14 +23,15 @@ enum class RecordedValue {
   PolicyCount,     // "Number Of Policies"
   TotalGold,       // `Gold` in whole coins
   GoldenAgeTurns,
-  TotalCulture,
+  PolicyCulture,   // "Total Culture": what the game records is the culture gathered toward the
+                   // next policy, not the culture of all time
 };
 
 inline constexpr std::array<RecordedValue, 10> AllRecordedValues = {
     RecordedValue::GrossHappiness, RecordedValue::Happiness,   RecordedValue::Unhappiness,
     RecordedValue::CulturePerTurn, RecordedValue::CityCount,   RecordedValue::Population,
     RecordedValue::PolicyCount,    RecordedValue::TotalGold,   RecordedValue::GoldenAgeTurns,
-    RecordedValue::TotalCulture};
+    RecordedValue::PolicyCulture};
 
 std::string_view RecordedValueName(RecordedValue value);  // "GrossHappiness", ...
 std::string_view DatasetNameOf(RecordedValue value);      // "Happiness", ...
@@ -43,8 +44,10 @@ struct GameRecord {
   int32_t Value = 0;
 };
 
-// The game's record of the value for player row `row` at turn `turn`, or nothing when the save
-// holds no such point (no history block for the row, or the dataset ends before that turn).
+// The game's record of the value for player row `row` made at the end of turn `turn`, or nothing
+// when the save holds no such point (no history block for the row, or the dataset ends before).
+// The points of most players carry the turn they were recorded at the end of; those of one
+// player (the first, in every save seen) carry the turn after, which is allowed for here.
 std::optional<GameRecord> RecordAt(const SaveAnalysis& save, int32_t row, RecordedValue value, int32_t turn);
 
 // The record of the last turn the game completed before it was saved (CurrentTurn - 1).

@@ -16,13 +16,13 @@ namespace orv5 {
 namespace {
 
 void PrintHeader() {
-  std::printf("%-30s", "agreement with the records");
+  std::printf("%-34s", "agreement with the records");
   for (RecordedValue value : AllRecordedValues) std::printf(" %15.15s", std::string(RecordedValueName(value)).c_str());
   std::printf("\n");
 }
 
 void PrintCounts(const std::string& label, const AgreementTable& table) {
-  std::printf("%-30s", label.c_str());
+  std::printf("%-34s", label.c_str());
   for (const ValueAgreement& agreement : table) {
     if (agreement.Compared == 0) {
       std::printf(" %15s", "-");
