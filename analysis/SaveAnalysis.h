@@ -25,9 +25,9 @@ inline constexpr int WonderCount = 5;
 
 using SlotList = std::array<int32_t, MaxPlayers>;
 constexpr SlotList FilledSlots(int32_t value) {
-  SlotList slots{};
-  for (int32_t& slot : slots) slot = value;
-  return slots;
+  SlotList filled{};  // not "slots": the window's toolkit defines that word
+  for (int32_t& entry : filled) entry = value;
+  return filled;
 }
 // [dataset][turn]; each dataset runs only to the last turn read (at most HistoryTurns values), so
 // a player costs a few KB rather than the 162 KB of the full table.

@@ -147,6 +147,7 @@ void PrintText(const SaveAnalysis& save, const ReportScope& scope, std::ostream&
 nlohmann::json ToJson(const EditValue& edit) {
   nlohmann::json j{{"kind", "edit"}, {"name", edit.Name}, {"text", edit.Text}};
   if (!edit.Hint.empty()) j["hint"] = edit.Hint;
+  if (!edit.Record.empty()) j["record"] = edit.Record;
   if (edit.TextColour) j["colour"] = ColourText(*edit.TextColour);
   return j;
 }

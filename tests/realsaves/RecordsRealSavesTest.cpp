@@ -9,19 +9,12 @@
 
 #include "analysis/GameRecords.h"
 #include "analysis/Save5Analyse.h"
+#include "tests/support/RealSaveAnalysis.h"
 #include "tests/support/RealSaves.h"
 
 namespace orv5::testing {
 namespace {
 
-SaveAnalysis Analyse(const std::filesystem::path& path) {
-  LoadResult loaded = LoadSave(path);
-  if (const auto* error = std::get_if<LoadError>(&loaded)) {
-    ADD_FAILURE() << path << ": " << error->Message;
-    return {};
-  }
-  return Save5Analyse(std::get<SaveContainer>(loaded));
-}
 
 // Agreeing / compared players per value, in the order of AllRecordedValues: GrossHappiness,
 // Happiness, Unhappiness, CulturePerTurn, CityCount, Population, PolicyCount, TotalGold,
@@ -50,7 +43,7 @@ class RecordsRealSaves : public ::testing::TestWithParam<ExpectedAgreement> {};
 TEST_P(RecordsRealSaves, AgreementDoesNotFallBack) {
   const ExpectedAgreement& expected = GetParam();
   ORV5_REQUIRE_REAL_SAVE(path, expected.Save);
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   const RecordComparison result = CompareWithRecords(save);
   EXPECT_EQ(static_cast<int32_t>(result.Skipped.size()), expected.Skipped);
   for (size_t v = 0; v < AllRecordedValues.size(); ++v) {
@@ -71,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(RealSaves, RecordsRealSaves, ::testing::ValuesIn(kExpec
 // of the city-count and citizen unhappiness), then at the game level's 75 % (Immortal).
 TEST(RecordsRealSaves, FirstExpansionComputerPlayersOnTheirOwnRow) {
   ORV5_REQUIRE_REAL_SAVE(path, "exp1-spain.Orv5Save");
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   ASSERT_GE(save.Leaders.size(), 8U);
   EXPECT_EQ(save.SlotHandicap[0], 6);  // the human: Immortal
   EXPECT_EQ(save.SlotHandicap[1], 1);  // computer players and city-states: Chieftain
@@ -84,7 +77,7 @@ TEST(RecordsRealSaves, FirstExpansionComputerPlayersOnTheirOwnRow) {
 // the point of turn 12, which equals the saved treasury; the others' point of turn 11 does.
 TEST(RecordsRealSaves, TheFirstPlayersPointsCarryTheNextTurn) {
   ORV5_REQUIRE_REAL_SAVE(path, "qel-poland-t12.Orv5Save");
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   const auto human = LastTurnRecord(save, 0, RecordedValue::TotalGold);
   const auto computer = LastTurnRecord(save, 2, RecordedValue::TotalGold);
   ASSERT_TRUE(human && computer);
