@@ -2,7 +2,9 @@
 // analysis (c), and load, analysis and every tab's model for every player (d); best of
 // several runs, with the ratios to (a); then the analysis alone and all views alone on a loaded
 // save, the inflated body's size and the peak memory of one load and analysis.
-//   orv5_bench [--runs N] SAVE...
+// Then the agreement of the derived values with the game's own records (bench/RecordAgreement.h);
+// --records prints only that table.
+//   orv5_bench [--runs N] [--records] SAVE...
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "analysis/Save5Analyse.h"
+#include "bench/RecordAgreement.h"
 #include "savefile/Container.h"
 #include "views/Tabs.h"
 
@@ -152,21 +155,27 @@ int BenchOne(const std::string& path, int runs) {
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--once") == 0) return LoadOnce(argv[2]);
   int runs = 7;
+  bool recordsOnly = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
+    } else if (std::strcmp(argv[i], "--records") == 0) {
+      recordsOnly = true;
     } else {
       files.emplace_back(argv[i]);
     }
   }
   if (files.empty()) {
-    std::fprintf(stderr, "usage: orv5_bench [--runs N] SAVE...\n");
+    std::fprintf(stderr, "usage: orv5_bench [--runs N] [--records] SAVE...\n");
     return 2;
   }
+  if (recordsOnly) return orv5::PrintRecordAgreement(files);
   std::printf("%-34s %7s %7s %7s %7s  %6s %6s  %5s %5s %5s  %6s %6s\n", "save (ms, best of runs)", "(a)inf",
               "(b)load", "(c)anal", "(d)view", "anal", "views", "b/a", "c/a", "d/a", "bodyMB", "peakMB");
   int status = 0;
   for (const auto& file : files) status |= BenchOne(file, runs);
+  std::printf("\n");
+  status |= orv5::PrintRecordAgreement(files);
   return status;
 }

@@ -82,6 +82,7 @@ void AddVersionAndSetup(json& out, const SaveAnalysis& save) {
 void AddSlotsAndPackages(json& out, const SaveAnalysis& save) {
   out["SlotCiv"] = save.SlotCiv;
   out["SlotStatus"] = save.SlotStatus;
+  out["SlotHandicap"] = save.SlotHandicap;
   out["SlotLeader"] = save.SlotLeader;
   out["SlotMinorCiv"] = save.SlotMinorCiv;
   out["SlotIsMinor"] = save.SlotIsMinor;

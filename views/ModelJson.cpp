@@ -7,6 +7,7 @@ namespace {
 nlohmann::json ToJson(const EditValue& edit) {
   nlohmann::json j{{"kind", "edit"}, {"name", edit.Name}, {"text", edit.Text}};
   if (!edit.Hint.empty()) j["hint"] = edit.Hint;
+  if (!edit.Record.empty()) j["record"] = edit.Record;
   if (edit.TextColour) j["colour"] = ColourText(*edit.TextColour);
   return j;
 }

@@ -52,19 +52,22 @@ void AddResearch(const SaveAnalysis& save, const TLeaderInfoRec& player, TabMode
                                     TechCost(save, player, tech.Cost)));
 }
 
-void AddEconomy(const SaveAnalysis& save, const TLeaderInfoRec& player, TabModel& tab) {
+// The fields whose value the game records every turn show that record in their tooltip; in QEL
+// saves the happiness field stays empty, and the record is the only figure it offers.
+void AddEconomy(const SaveAnalysis& save, int32_t p, const TLeaderInfoRec& player, TabModel& tab) {
   tab.AddEdit("OverflowResearchE", Format("%9.2f", player.ResearchOverflow / 100.0));
-  tab.AddEdit("GATurnsE", Format("%4d", player.GoldenAgeTurns));
+  tab.AddEdit("GATurnsE", Format("%4d", player.GoldenAgeTurns)).Record = RecordText(save, p, RecordedValue::GoldenAgeTurns);
   tab.AddEdit("GGPointsE", Format("%6d/%d", player.GGPoints, player.GreatGeneralThreshold));
   tab.AddEdit("GAPointsE", Format("%6d/%d", player.GAPoints, player.GreatAdmiralThreshold));
   tab.AddEdit("TGGPointsE", Format("%6d", player.TGGPoints));
   tab.AddEdit("AccHappinessE", Format("%6d/%d", player.AccHappiness, player.AccHappinessNeeded));
-  tab.AddEdit("HappinessE", save.IsQEL ? std::string() : Format("%4d", player.Happiness));
+  tab.AddEdit("HappinessE", save.IsQEL ? std::string() : Format("%4d", player.Happiness)).Record =
+      RecordText(save, p, RecordedValue::Happiness);
   tab.AddEdit("AccFaithE", Format("%6d/xxx", player.AccFaith));
   tab.AddEdit("TotalFaithE", Format("%7d", player.TotalFaith));
   tab.AddEdit("FaithPerTurnE", Format("%7d", player.FaithPerTurn),
               Format("%d,%d", player.CityFaithSum, player.CSFaith));
-  tab.AddEdit("AccGoldE", Format("%11.2f", player.Gold / 100.0));
+  tab.AddEdit("AccGoldE", Format("%11.2f", player.Gold / 100.0)).Record = RecordText(save, p, RecordedValue::TotalGold);
   tab.AddEdit("DiploGoldE", Format("%7d", player.DiploGold));
   const std::pair<const char*, int32_t> faiths[] = {{"GWrFaithE", player.GWrFaith}, {"GArFaithE", player.GArFaith},
                                                     {"GMuFaithE", player.GMuFaith}, {"GGFaithE", player.GGFaith},
@@ -114,7 +117,7 @@ TabModel PlayerTabModel(const SaveAnalysis& save, const ViewSelection& selection
   tab.Add(PlayerSelector(save, "PlayerTechSelect", p));
   tab.Add(TechGrid(save, player));
   AddResearch(save, player, tab);
-  AddEconomy(save, player, tab);
+  AddEconomy(save, p, player, tab);
   return tab;
 }
 

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "refdata/Lookups.h"
+#include "savefile/Format.h"
 #include "savefile/KeyText.h"
 
 namespace orv5 {
@@ -126,6 +127,11 @@ bool SlotIsMinor(const SaveAnalysis& save, int32_t slot) {
 int32_t SlotGridValue(const std::vector<PlayerGrid>& table, int32_t row, int32_t col) {
   if (row < 0 || static_cast<size_t>(row) >= table.size() || col < 0 || col >= MaxPlayers) return 0;
   return table[static_cast<size_t>(row)][static_cast<size_t>(col)];
+}
+
+std::string RecordText(const SaveAnalysis& save, int32_t row, RecordedValue value) {
+  const auto record = LastTurnRecord(save, row, value);
+  return record ? Format("recorded by the game at the end of turn %d: %d", record->Turn, record->Value) : std::string();
 }
 
 }  // namespace orv5

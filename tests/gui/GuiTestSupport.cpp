@@ -36,7 +36,7 @@ void CompareEdit(QStringList& out, QWidget* widget, const EditValue& model) {
   const QString name = ToQString(model.Name);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     Expect(out, name, edit->text(), ToQString(model.Text));
-    Expect(out, name + QStringLiteral(" hint"), edit->toolTip(), ToQString(model.Hint));
+    Expect(out, name + QStringLiteral(" tooltip"), edit->toolTip(), ToQString(ToolTipText(model)));
     if (model.TextColour) {
       Expect(out, name + QStringLiteral(" colour"), HexOf(edit->palette().color(QPalette::Text)), HexOf(*model.TextColour));
     }

@@ -42,6 +42,7 @@ class LoadingTest : public QObject {
 
  private slots:
   void demoSaveLoads();
+  void fieldsShowTheGamesRecordInTheirTooltip();
   void emptyPathDoesNothing();
   void failedLoadKeepsTheSaveOnScreen();
   void loadItReadsThePathField();
@@ -61,6 +62,22 @@ void LoadingTest::demoSaveLoads() {
   QCOMPARE(form.PageControls()->currentIndex(), 0);
   const QStringList differences = guitest::CompareAfterLoad(form);
   QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 20).join('\n')));
+}
+
+// The demo is saved at turn 60: the fields whose value the game records carry the record of
+// turn 59 in their tooltip, below the hint a field already has; the QEL save leaves the
+// happiness and culture-per-turn fields empty and shows the record alone.
+void LoadingTest::fieldsShowTheGamesRecordInTheirTooltip() {
+  TForm1 form;
+  QVERIFY2(form.LoadSave(guitest::DemoSavePath()), qPrintable(form.LastLoadError()));
+  const auto tip = [&](const char* name) { return form.Control<QLineEdit>(name)->toolTip(); };
+  QCOMPARE(form.Control<QLineEdit>("HappinessE")->text(), QString());
+  QCOMPARE(tip("HappinessE"), QStringLiteral("recorded by the game at the end of turn 59: 6"));
+  QCOMPARE(tip("AccGoldE"), QStringLiteral("recorded by the game at the end of turn 59: 345"));
+  QCOMPARE(tip("PolicyNumE"), QStringLiteral("recorded by the game at the end of turn 59: 11"));
+  QCOMPARE(tip("CulturePerTurnE"), QStringLiteral("recorded by the game at the end of turn 59: 31"));
+  QCOMPARE(tip("TotalCultureE"), QString());
+  QVERIFY(!tip("FaithPerTurnE").contains(QStringLiteral("recorded")));
 }
 
 void LoadingTest::emptyPathDoesNothing() {

@@ -4,14 +4,20 @@
 const Orv5Controls = (() => {
   const el = Orv5Layouts.el;
 
+  function setOrClear(node, key, text) {
+    if (text) node.dataset[key] = text;
+    else delete node.dataset[key];
+  }
+
   function bindEdit(node, model) {
     if (node.value !== model.text) node.value = model.text;
-    // The model's hint is the field's tooltip (data-hint keeps it apart from the page's own titles).
-    if (model.hint) node.title = node.dataset.hint = model.hint;
-    else if (node.dataset.hint !== undefined) {
-      node.removeAttribute("title");
-      delete node.dataset.hint;
-    }
+    // The model's hint and the game's own record of the value are the field's tooltip, as in the
+    // window (data-hint and data-record keep them apart from the page's own titles).
+    setOrClear(node, "hint", model.hint);
+    setOrClear(node, "record", model.record);
+    const tip = [model.hint, model.record].filter(Boolean).join("\n");
+    if (tip) node.title = tip;
+    else node.removeAttribute("title");
     if (model.colour) node.style.color = model.colour;
   }
 

@@ -20,6 +20,7 @@ function readSheetText(sheet) {
     edit(node, out) {
       out.push(line(node.id, node.value));
       if (node.dataset.hint) out.push(line(node.id + ".hint", node.dataset.hint));
+      if (node.dataset.record) out.push(line(node.id + ".record", node.dataset.record));
     },
     grid(node, out) {
       Array.from(node.rows).forEach((row, r) => Array.from(row.cells).forEach((cell, c) => {
