@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -75,23 +76,23 @@ QWidget* SavesPanel::BuildControls() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(4, 4, 4, 4);
-  auto* top = new QHBoxLayout;
   folderEdit_ = Edit(box, "PanelFolderE");
   folderEdit_->setPlaceholderText(tr("Open a folder of saves"));
+  layout->addWidget(folderEdit_);
+  auto* top = new QHBoxLayout;
+  filter_ = InputEdit(box, "PanelFilterE");
+  filter_->setPlaceholderText(tr("Filter by file name"));
+  filter_->setClearButtonEnabled(true);
+  connect(filter_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
   follow_ = CheckBox(box, "FollowNewestCheckBox", tr("Follow newest"));
   follow_->setToolTip(tr("Show each save written into the folder once it is complete"));
   compare_ = Button(box, "CompareButton", tr("Compare"));
   compare_->setEnabled(false);
   connect(compare_, &QPushButton::clicked, this, &SavesPanel::CompareClick);
-  top->addWidget(folderEdit_, 1);
+  top->addWidget(filter_, 1);
   top->addWidget(follow_);
   top->addWidget(compare_);
   layout->addLayout(top);
-  filter_ = InputEdit(box, "PanelFilterE");
-  filter_->setPlaceholderText(tr("Filter by file name"));
-  filter_->setClearButtonEnabled(true);
-  connect(filter_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
-  layout->addWidget(filter_);
   tree_ = new QTreeView(box);
   tree_->setObjectName(QStringLiteral("SavesTree"));
   tree_->setModel(proxy_);
@@ -147,7 +148,21 @@ void SavesPanel::OpenFolder(const QString& folder) {
   status_->setText(files.isEmpty() ? tr("No *.Orv5Save files in this folder") : QString());
   scanner_->Add(files);
   QSettings().setValue(LastFolderKey, folder_);
+  ShowBesideTabs();
+}
+
+// The first time the panel opens above the sheets, the window grows by the panel's height as
+// far as the screen allows (never shrinking), so that the sheets keep their room.
+void SavesPanel::ShowBesideTabs() {
+  if (isVisible() || isFloating()) return show();
+  constexpr int PanelHeight = 300;
+  const QScreen* screen = form_.screen();
+  const int room = screen ? screen->availableGeometry().height() : form_.height() + PanelHeight;
+  if (!form_.isMaximized() && !form_.isFullScreen()) {
+    form_.resize(form_.width(), std::max(form_.height(), std::min(room, form_.height() + PanelHeight)));
+  }
   show();
+  form_.resizeDocks({this}, {PanelHeight}, Qt::Vertical);
 }
 
 void SavesPanel::Analysed(std::shared_ptr<const AnalysedFile> file) {
@@ -194,6 +209,8 @@ void SavesPanel::Regroup() {
   restoringSelection_ = true;
   model_->Regroup();
   tree_->expandAll();
+  // A game's title and the group apart run across the row.
+  for (int row = 0; row < proxy_->rowCount(); ++row) tree_->setFirstColumnSpanned(row, {}, true);
   for (const QString& name : selected) {
     const QModelIndex index = IndexOfFile(name);
     if (index.isValid()) {
@@ -306,10 +323,22 @@ void SavesPanel::ScanFinished(bool cancelled) {
   written_.clear();
   regroupTimer_->stop();
   Regroup();
+  if (!layoutRestored_) FitColumns();
   const int saves = static_cast<int>(panel_.Entries().size());
   QString text = cancelled ? tr("Cancelled: %1 files analysed").arg(saves) : tr("%1 files").arg(saves);
   if (refused_ > 0) text += tr(", %1 not loaded").arg(refused_);
   status_->setText(text);
+}
+
+// Columns as wide as their texts; the file column as wide as the longest file name, since the
+// games' titles run across the row.
+void SavesPanel::FitColumns() {
+  for (int column = 1; column < PanelColumnCount; ++column) tree_->resizeColumnToContents(column);
+  int widest = 0;
+  for (const PanelEntry& entry : panel_.Entries()) {
+    widest = std::max(widest, tree_->fontMetrics().horizontalAdvance(ToQString(entry.File)));
+  }
+  tree_->setColumnWidth(0, widest + 3 * tree_->indentation() + 8);
 }
 
 void SavesPanel::SaveLayout() const {
@@ -323,7 +352,9 @@ void SavesPanel::SaveLayout() const {
 void SavesPanel::RestoreLayout() {
   QSettings settings;
   follow_->setChecked(settings.value(FollowKey, false).toBool());
-  if (settings.contains(HeaderKey)) tree_->header()->restoreState(settings.value(HeaderKey).toByteArray());
+  if (settings.contains(HeaderKey)) {
+    layoutRestored_ = tree_->header()->restoreState(settings.value(HeaderKey).toByteArray());
+  }
   if (settings.contains(WindowGeometryKey)) form_.restoreGeometry(settings.value(WindowGeometryKey).toByteArray());
   if (settings.contains(WindowStateKey)) form_.restoreState(settings.value(WindowStateKey).toByteArray());
 }

@@ -72,6 +72,8 @@ class SavesPanel : public QDockWidget {
 
  private:
   QWidget* BuildControls();
+  void ShowBesideTabs();
+  void FitColumns();
   void Analysed(std::shared_ptr<const AnalysedFile> file);
   void Settled(const QString& path);
   void Removed(const QString& name);
@@ -112,6 +114,7 @@ class SavesPanel : public QDockWidget {
   QString followWhenListed_;  // the newest save written while following: shown once it has a row
   QSet<QString> written_;     // files handed on by the follower, not yet analysed
   bool restoringSelection_ = false;
+  bool layoutRestored_ = false;  // the columns keep the widths of the last run
   int refused_ = 0;
 };
 

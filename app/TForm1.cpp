@@ -85,7 +85,7 @@ void TForm1::FormCreate() {
   layout->addWidget(BuildDiagnosticsLine());
   setCentralWidget(central);
   panel_ = new ui::SavesPanel(*this);
-  addDockWidget(Qt::LeftDockWidgetArea, panel_);
+  addDockWidget(Qt::TopDockWidgetArea, panel_);  // the rows want the width; the user may move it
   panel_->hide();  // until a folder is opened
   statusBar()->setSizeGripEnabled(true);  // load times and written files are reported here
   controls_.Build(this);

@@ -21,7 +21,9 @@
 #include <QTreeView>
 #include <QtTest>
 #include <ctime>
+#include <malloc.h>
 
+#include "app/AnalysisCache.h"
 #include "app/CompareDialog.h"
 #include "app/FolderFollower.h"
 #include "app/SaveScanner.h"
@@ -150,6 +152,9 @@ class PanelTest : public QObject {
   void windowStaysResponsiveDuringALargeFolder();
   void layoutAndFolderAreRemembered();
   void droppedFolderOpens();
+  void cacheKeepsTheBudget();
+  void analysisSizeIsEstimatedClosely();
+  void pictures();
 };
 
 void PanelTest::realSavesFolderGroupsMarksAndListsApart() {
@@ -454,6 +459,74 @@ void PanelTest::droppedFolderOpens() {
   QTRY_VERIFY_WITH_TIMEOUT(!form.Panel()->Scanner().Busy(), 20000);
   QCOMPARE(form.Panel()->Folder(), QFileInfo(folder.path()).absoluteFilePath());
   QCOMPARE(PanelOf(form).Entries().size(), size_t{1});
+}
+
+void PanelTest::cacheKeepsTheBudget() {
+  ui::AnalysisCache cache(300);
+  const auto analysis = std::make_shared<const SaveAnalysis>();
+  cache.Put("a", analysis, 100);
+  cache.Put("b", analysis, 100);
+  cache.Put("c", analysis, 100);
+  QCOMPARE(cache.Count(), size_t{3});  // exactly the budget: all stay
+  QCOMPARE(cache.Bytes(), size_t{300});
+  QVERIFY(cache.Get("a"));  // now used last: b is the oldest
+  cache.Put("d", analysis, 1);
+  QVERIFY(!cache.Contains("b"));
+  QVERIFY(cache.Contains("a") && cache.Contains("c") && cache.Contains("d"));
+  cache.Put("a", analysis, 50);  // put again: counted once, with its new size
+  QCOMPARE(cache.Bytes(), size_t{151});
+  cache.Put("huge", analysis, 1000);  // larger than the budget alone: kept, the rest dropped
+  QCOMPARE(cache.Count(), size_t{1});
+  QVERIFY(cache.Get("huge"));
+  QVERIFY(!cache.Get("a"));
+  cache.Remove("huge");
+  QCOMPARE(cache.Bytes(), size_t{0});
+}
+
+void PanelTest::analysisSizeIsEstimatedClosely() {
+  const QString path = guitest::RealSave(QStringLiteral("qel-poland-t12.Orv5Save"));
+  if (path.isEmpty()) QSKIP("ORV5_REAL_SAVES is not set: no real save to measure");
+  const ui::AnalysedFile file = ui::AnalyseFile(path);
+  QVERIFY(file.Analysis);
+  const size_t before = mallinfo2().uordblks;
+  auto copy = std::make_unique<SaveAnalysis>(*file.Analysis);
+  const size_t held = mallinfo2().uordblks - before;
+  QVERIFY2(file.AnalysisBytes > held / 2 && file.AnalysisBytes < held * 2,
+           qPrintable(QStringLiteral("estimated %1, held %2").arg(file.AnalysisBytes).arg(held)));
+}
+
+// Pictures of the panel on the real saves, of the comparison and of the window following a folder.
+void PanelTest::pictures() {
+  if (guitest::RealSavesFolder().isEmpty()) QSKIP("ORV5_REAL_SAVES is not set: no pictures of the panel");
+  const QDir pictures(guitest::ScreenshotFolder());
+  QVERIFY(QDir().mkpath(pictures.path()));
+  TForm1 form;
+  form.resize(1180, 900);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  OpenAndWait(form, guitest::RealSavesFolder(), guitest::RealSaveFiles().size());
+  form.resizeDocks({form.Panel()}, {320}, Qt::Vertical);
+  Select(form, {QStringLiteral("exp1-spain.Orv5Save")});
+  QApplication::processEvents();
+  QVERIFY(form.grab().save(pictures.filePath(QStringLiteral("panel.png")), "PNG"));
+  Select(form, {QStringLiteral("qel-hotseat-t1.Orv5Save"), QStringLiteral("qel-hotseat-t2a.Orv5Save")});
+  form.Control<QPushButton>(QStringLiteral("CompareButton"))->click();
+  auto* dialog = form.findChild<ui::CompareDialog*>(QStringLiteral("CompareDialog"));
+  QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+  QVERIFY(dialog->grab().save(pictures.filePath(QStringLiteral("compare.png")), "PNG"));
+  delete dialog;
+  QTemporaryDir folder;
+  form.Panel()->Follower().SetSettleTime(300);
+  form.Control<QCheckBox>(QStringLiteral("FollowNewestCheckBox"))->setChecked(true);
+  OpenAndWait(form, folder.path(), 0);
+  for (const char* name : {"qel-hotseat-t0.Orv5Save", "qel-hotseat-t1.Orv5Save", "qel-hotseat-t2a.Orv5Save"}) {
+    QVERIFY(CopyFile(guitest::RealSave(QLatin1String(name)), folder.filePath(QLatin1String(name))));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Panel()->ShownFile(), QLatin1String(name), 20000);
+  }
+  form.PageControls()->setCurrentWidget(form.Control(QStringLiteral("ReloadsTab")));
+  QApplication::processEvents();
+  QVERIFY(form.grab().save(pictures.filePath(QStringLiteral("following.png")), "PNG"));
+  qInfo("pictures of the saves panel in %s", qPrintable(pictures.path()));
 }
 
 QTEST_MAIN(PanelTest)
