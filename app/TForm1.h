@@ -10,6 +10,7 @@
 #include "views/ViewModel.h"
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -17,6 +18,9 @@ class QTabWidget;
 namespace orv5 {
 
 struct TabInfo;
+namespace ui {
+class SavesPanel;
+}
 
 // Where the time of the last successful load went, in milliseconds.
 struct LoadTimings {
@@ -37,6 +41,14 @@ class TForm1 : public QMainWindow {
   bool LoadSave(const QString& path);
 
   const LoadedSave* Loaded() const { return loaded_.get(); }
+
+  // Shows an analysis made by the saves panel's background work, without reading the file
+  // again. The file's buffers are read only when a writer needs them (Cure, Save). Returns
+  // whether the save is shown.
+  bool ShowAnalysedSave(const QString& path, SaveAnalysis analysis, double fileDate, int64_t fileLength);
+  // Opens a folder of saves in the saves panel.
+  void OpenFolder(const QString& folder);
+  ui::SavesPanel* Panel() const { return panel_; }
   QWidget* Control(const QString& name) const { return controls_.Find(name); }
   template <typename W>
   W* Control(const QString& name) const {
@@ -87,12 +99,17 @@ class TForm1 : public QMainWindow {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
   void BuildMenus();
   QWidget* BuildTopControls();
   QWidget* BuildDiagnosticsLine();
+  void ShowLoaded(const QString& path, std::unique_ptr<LoadedSave> loaded);
+  // The loaded save's buffers, read again when the save was shown from an analysis alone;
+  // false (and a message) when the file is gone or changed since it was analysed.
+  bool ContainerReady();
   void Print5Data();
   void ShowDiagnostics();
   void ShowLoadTimes(const QString& file);
@@ -105,6 +122,8 @@ class TForm1 : public QMainWindow {
   std::vector<bool> GraphChecks() const;
 
   std::unique_ptr<LoadedSave> loaded_;
+  bool containerPending_ = false;  // loaded_ holds the analysis only, not yet the file's buffers
+  ui::SavesPanel* panel_ = nullptr;
   ui::ControlIndex controls_;
   ui::BindReport bindReport_;
   QTabWidget* pages_ = nullptr;

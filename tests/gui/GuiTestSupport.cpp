@@ -1,6 +1,10 @@
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -21,6 +25,17 @@
 namespace orv5::guitest {
 
 namespace {
+
+// Every window test keeps its settings (last folder, the panel's layout) in a folder of its own
+// that is removed at the end, never in the user's.
+void UseTemporarySettings() {
+  static QTemporaryDir folder;
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("Orv5 tests"));
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+Q_COREAPP_STARTUP_FUNCTION(UseTemporarySettings)
 
 using ui::ToQString;
 
