@@ -102,8 +102,11 @@ void TForm1::FormCreate() {
 void TForm1::BuildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("FileMenu"));
-  QAction* load = file->addAction(tr("Load File…"), this, &TForm1::Button1Click);
+  QAction* load = file->addAction(tr("Load File…\tCtrl+O"), this, &TForm1::Button1Click);
   load->setObjectName(QStringLiteral("LoadFileAction"));
+  // The panel is made after the menus; the shortcut itself is the window's (Ctrl+Shift+O).
+  QAction* folder = file->addAction(tr("Open Folder…\tCtrl+Shift+O"), this, [this] { panel_->OpenFolderClick(); });
+  folder->setObjectName(QStringLiteral("OpenFolderAction"));
   exportTables_ = file->addAction(tr("Export tables…"), this, &TForm1::ExportTablesClick);
   exportTables_->setObjectName(QStringLiteral("ExportTablesAction"));
   exportTables_->setToolTip(tr("Write every table of the save as CSV files into a folder"));

@@ -11,6 +11,7 @@
 
 #include "analysis/Save5Analyse.h"
 #include "cli/Commands.h"
+#include "cli/SaveArguments.h"
 #include "savefile/SaveWriters.h"
 #include "views/CsvTables.h"
 
@@ -21,23 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int UsageErrorStatus = 2;
-
-bool IsSaveName(const fs::path& path) {
-  std::string extension = path.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return extension == ".orv5save";
-}
-
-std::vector<std::string> SavesInFolder(const fs::path& folder) {
-  std::vector<std::string> saves;
-  std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (entry.is_regular_file(error) && IsSaveName(entry.path())) saves.push_back(entry.path().string());
-  }
-  std::sort(saves.begin(), saves.end());
-  return saves;
-}
 
 void ListTables(std::ostream& out) {
   for (const CsvTable& table : CsvTables()) {
@@ -62,25 +46,6 @@ int WriteOut(const std::string& target, const std::string& text, std::ostream& e
 
 }  // namespace
 
-std::vector<std::string> ExpandSaveArguments(const std::vector<std::string>& arguments, std::ostream& err,
-                                             int& status) {
-  std::vector<std::string> files;
-  for (const std::string& argument : arguments) {
-    std::error_code error;
-    if (!fs::is_directory(argument, error)) {
-      files.push_back(argument);  // the loader says why when it is no save
-      continue;
-    }
-    const std::vector<std::string> saves = SavesInFolder(argument);
-    if (saves.empty()) {
-      err << argument << ": no *.Orv5Save files in this folder\n";
-      status = 1;
-    }
-    files.insert(files.end(), saves.begin(), saves.end());
-  }
-  return files;
-}
-
 int RunCsvCommand(const CsvOptions& options, std::ostream& out, std::ostream& err) {
   if (options.List) {
     ListTables(out);
@@ -91,8 +56,8 @@ int RunCsvCommand(const CsvOptions& options, std::ostream& out, std::ostream& er
     err << "unknown table " << options.Table << "; orv5 csv --list names the tables\n";
     return UsageErrorStatus;
   }
-  int status = 0;
-  const std::vector<std::string> files = ExpandSaveArguments(options.Files, err, status);
+  std::vector<std::string> files;
+  int status = ExpandSaveArguments(options.Files, err, files);
   if (!options.Out.empty() && IsOneOf(options.Out, files)) {
     err << options.Out << ": refusing to write a table over a save that is read\n";
     return UsageErrorStatus;

@@ -17,9 +17,4 @@ struct CsvOptions {
 // written), 2 for an unknown table or an output file that is one of the saves.
 int RunCsvCommand(const CsvOptions& options, std::ostream& out, std::ostream& err);
 
-// Every save an argument stands for: a file as given, a folder as its *.Orv5Save files sorted by
-// name (not its subfolders). A folder without saves is reported on `err` and sets `status` to 1.
-std::vector<std::string> ExpandSaveArguments(const std::vector<std::string>& arguments, std::ostream& err,
-                                             int& status);
-
 }  // namespace orv5

@@ -9,36 +9,12 @@
 
 #include "analysis/Save5Analyse.h"
 #include "cli/Commands.h"
+#include "cli/SaveArguments.h"
 #include "views/SeriesText.h"
 
 namespace orv5 {
 
 namespace {
-
-bool IsSaveName(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return extension == ".orv5save";
-}
-
-// Every save file of a folder, sorted by name; false when the folder cannot be read.
-bool SavesInFolder(const std::filesystem::path& folder, std::vector<std::string>& files, std::ostream& err) {
-  std::error_code error;
-  std::vector<std::string> found;
-  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-    std::error_code typeError;
-    if (IsSaveName(entry->path()) && entry->is_regular_file(typeError)) found.push_back(entry->path().string());
-  }
-  if (error) {
-    err << folder.string() << ": the folder cannot be read: " << error.message() << "\n";
-    return false;
-  }
-  if (found.empty()) err << folder.string() << ": no *.Orv5Save files in this folder\n";
-  std::sort(found.begin(), found.end());
-  files.insert(files.end(), found.begin(), found.end());
-  return true;
-}
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
   for (const std::string& line : lines) out << line << "\n";
@@ -49,19 +25,6 @@ void PrintJson(const nlohmann::json& document, std::ostream& out) {
 }
 
 }  // namespace
-
-int ExpandSaveArguments(const std::vector<std::string>& arguments, std::ostream& err, std::vector<std::string>& files) {
-  int status = 0;
-  for (const std::string& argument : arguments) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(argument, error)) {
-      files.push_back(argument);
-    } else if (!SavesInFolder(argument, files, err)) {
-      status = 1;
-    }
-  }
-  return status;
-}
 
 int SummariseSaves(const std::vector<std::string>& files, std::ostream& err, std::vector<SaveSummary>& summaries) {
   return ForEachLoadedSave(files, err, [&](const std::string& file, const SaveContainer& container) {

@@ -15,11 +15,6 @@ namespace orv5 {
 // continue the earlier one.
 inline constexpr int FindingsStatus = 3;
 
-// The files the arguments name, appended to `files`: a folder stands for every *.Orv5Save file
-// in it (the extension in any case), sorted by name; anything else is taken as a file. Returns
-// 1 when a folder could not be read (reported on `err`), else 0.
-int ExpandSaveArguments(const std::vector<std::string>& arguments, std::ostream& err, std::vector<std::string>& files);
-
 // Loads and analyses each file in turn and keeps only its summary, in the order of the files;
 // no loaded save outlives its summary. A file that fails to load is reported on `err` and
 // skipped. Returns 0 when every file loaded, else 1.

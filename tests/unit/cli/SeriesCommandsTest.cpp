@@ -96,7 +96,7 @@ TEST_F(SeriesCommands, CheckExitsThreeOnFindingsAndZeroWithout) {
 }
 
 TEST_F(SeriesCommands, AnEmptyFolderIsSaidSo) {
-  EXPECT_EQ(Check({folder_.Path().string()}, false), 0);
+  EXPECT_EQ(Check({folder_.Path().string()}, false), 1) << "a folder that stands for no save is a refused argument";
   EXPECT_EQ(err_.str(), folder_.Path().string() + ": no *.Orv5Save files in this folder\n");
   EXPECT_EQ(out_.str(), "0 saves: 0 games, 0 not comparable, 0 findings.\n");
 }
