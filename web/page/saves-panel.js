@@ -30,16 +30,19 @@ const Orv5SavesPanel = (() => {
 
   // --- summarising -----------------------------------------------------------------------------
 
-  async function addFile(file, shownName) {
-    if (file.name === shownName && Orv5Core.saves.addShown(file.name)) return;
+  // {ok} or {ok: false, error}; null when a later drop took over while the file was read.
+  async function addFile(file, shownName, run) {
+    if (file.name === shownName && Orv5Core.saves.addShown(file.name)) return { ok: true };
     let bytes;
     try {
       bytes = await host.read(file);
     } catch (error) {
-      Orv5Core.saves.refuse(file.name, "the browser could not read it (" + error.message + ")");
-      return;
+      if (run !== state.run) return null;
+      const why = "the browser could not read it (" + error.message + ")";
+      Orv5Core.saves.refuse(file.name, why);
+      return { ok: false, error: why };
     }
-    return Orv5Core.saves.add(bytes, file.name);
+    return run === state.run ? Orv5Core.saves.add(bytes, file.name) : null;
   }
 
   // Every file summarised once; a file that stopped the core is listed with why, and the files
@@ -51,15 +54,16 @@ const Orv5SavesPanel = (() => {
       Orv5Core.saves.clear();
       let restarted = false;
       for (let i = 0; i < files.length && !restarted; i += 1) {
-        if (run !== state.run) return false;
         const file = files[i];
         progress("Reading " + (i + 1) + " of " + files.length + ": " + file.name + "…", i / files.length);
         await new Promise((resolve) => setTimeout(resolve, 0)); // lets the progress line paint
+        if (run !== state.run) return false;
         if (faults.has(file.name)) {
           Orv5Core.saves.refuse(file.name, faults.get(file.name));
           continue;
         }
-        const answer = await addFile(file, shownName);
+        const answer = await addFile(file, shownName, run);
+        if (!answer) return false;
         restarted = generation !== Orv5Core.generation();
         if (restarted) faults.set(file.name, answer.error);
       }
