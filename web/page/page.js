@@ -311,20 +311,21 @@ const Orv5Page = (() => {
         .map((text) => Orv5Layouts.el("td", { text })))));
   }
 
-  // "qel-poland-t12.Orv5Save" of a file's name, a path or an address.
-  function fileNameOf(name) {
-    let path = name;
+  // "qel-poland-t12.Orv5Save" of an address "saves/qel-poland-t12.Orv5Save?v=2".
+  function fileNameOfAddress(url) {
+    let path = url;
     try {
-      path = decodeURIComponent(new URL(name, location.href).pathname);
+      path = decodeURIComponent(new URL(url, location.href).pathname);
     } catch (notAnAddress) {
-      path = name;
+      path = url;
     }
-    return path.split(/[\\/]/).pop();
+    return path.split("/").pop();
   }
 
-  function show(answer, name, date, started) {
+  // name: as the path field shows it; fileName: the file's own name, which names its tables.
+  function show(answer, name, fileName, date, started) {
     state.loaded = true;
-    state.fileName = fileNameOf(name);
+    state.fileName = fileName;
     Orv5SavesPanel.markShown(state.fileName);
     state.stale = new Set(state.tabs.map((tab) => tab.sheet));
     for (const tab of answer.tabs) if ($("tab-" + tab.sheet)) $("tab-" + tab.sheet).hidden = !tab.visible;
@@ -344,7 +345,7 @@ const Orv5Page = (() => {
   }
 
   // bytes: Uint8Array; started: performance.now() when the user dropped or chose the file.
-  async function load(bytes, name, date, started) {
+  async function load(bytes, name, fileName, date, started) {
     document.body.dataset.state = "loading";
     progress("Reading " + name + " (" + bytes.length.toLocaleString("en") + " bytes)…", null);
     await nextPaint();
@@ -353,7 +354,7 @@ const Orv5Page = (() => {
       refuse(name, answer.error);
       return false;
     }
-    show(answer, name, date, started);
+    show(answer, name, fileName, date, started);
     return true;
   }
 
@@ -378,7 +379,7 @@ const Orv5Page = (() => {
       refuse(file.name, "the browser could not read it (" + error.message + ")");
       return false;
     }
-    return load(bytes, file.name, new Date(file.lastModified), begin);
+    return load(bytes, file.name, file.name, new Date(file.lastModified), begin);
   }
 
   // One file opens in the tabs; several are checked together in the saves panel, the first
@@ -422,7 +423,7 @@ const Orv5Page = (() => {
     } catch (error) {
       return refuse(url, error.message);
     }
-    await load(fetched.bytes, url, fetched.date ? new Date(fetched.date) : null, started);
+    await load(fetched.bytes, url, fileNameOfAddress(url), fetched.date ? new Date(fetched.date) : null, started);
   }
 
   function wireLoading() {

@@ -394,6 +394,21 @@ async function checkDownloads(page, orv5, save) {
   check(name + ": the chart downloads as a PNG picture", png.name === "history.png" && signature === "89504e470d0a1a0a", png.name + " " + signature);
 }
 
+// A dropped save's tables are named after the file's own name, whatever it holds ("#", blanks).
+async function checkDroppedName(page, orv5, demo) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-page-"));
+  const name = "my game #2.Orv5Save";
+  fs.copyFileSync(demo, path.join(folder, name));
+  const loads = await page.evaluate("Orv5Page.state.loads");
+  await page.dropFiles([[demo, name]]);
+  await page.waitFor("Orv5Page.state.loads > " + loads);
+  const got = (await caughtDownload(page, "SaveCsv-players")) || { name: "(nothing)", bytes: Buffer.alloc(0) };
+  const expected = execFileSync(orv5, ["csv", name, "--table", "players"], { cwd: folder });
+  check("a dropped save's table is named after its file", got.name === "my game #2-players.csv" && got.bytes.equals(expected),
+        got.name + "\n" + got.bytes.toString().split("\n")[1]);
+  fs.rmSync(folder, { recursive: true, force: true });
+}
+
 // The browser itself saves a table and the chart clicked as a person clicks them, under the
 // names the page gives, with the bytes the page made.
 async function checkBrowserSaves(browser, page, orv5, demo) {
@@ -476,6 +491,7 @@ async function main() {
     await checkDownloads(page, o.orv5, o.demo);
     const poland = saves.find((save) => path.basename(save) === "qel-poland-t12.Orv5Save");
     if (poland) await checkDownloads(page, o.orv5, poland);
+    await checkDroppedName(page, o.orv5, o.demo);
     await checkBrowserSaves(browser, page, o.orv5, o.demo);
     if (saves.some((save) => path.basename(save) === "qel-hotseat-t2a.Orv5Save")) await checkHotseatPair(page, o.orv5, folder);
     if (saves.length > 1) await measureManySaves(page, folder);
