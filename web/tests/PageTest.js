@@ -310,6 +310,23 @@ async function checkSeveralSaves(page, demo) {
   fs.rmSync(folder, { recursive: true, force: true });
 }
 
+// Chooses the saves of those file names in the saves panel and compares them: [the button's
+// label, the comparison's title, its text].
+function compareChosen(page, files) {
+  return page.evaluate(`(function(){
+    for (const box of document.querySelectorAll('#SavesTable input[type=checkbox]')) box.checked = false;
+    for (const file of ${JSON.stringify(files)}) {
+      const entry = Orv5SavesPanel.state.panel.entries.findIndex((e) => e.file === file);
+      const box = document.querySelector('#SavesTable input[data-entry="' + entry + '"]');
+      box.checked = true; box.dispatchEvent(new Event('change'));
+    }
+    const button = document.getElementById('CompareSaves');
+    const label = button.textContent;
+    button.click();
+    return [label, document.getElementById('CompareTitle').textContent, document.getElementById('CompareText').textContent];
+  })()`);
+}
+
 // Two saves of the hotseat game dropped together: one game, the later continuing the earlier,
 // no finding; the check's text is what `orv5 check` prints for the same files named as the
 // page knows them (run in their folder with bare file names), and the comparison is what
@@ -328,21 +345,10 @@ async function checkHotseatPair(page, orv5, folder) {
   const expectedCheck = orv5Text(orv5, ["check", ...names], folder).replace(/\n$/, "");
   check("the check's text is what orv5 check prints", shownCheck === expectedCheck, "page:\n" + shownCheck + "\norv5 check:\n" + expectedCheck);
   const expectedDiff = orv5Text(orv5, ["diff", ...names], folder).replace(/\n$/, "");
-  const compare = (entries) => page.evaluate(`(function(){
-    for (const box of document.querySelectorAll('#SavesTable input[type=checkbox]')) box.checked = false;
-    for (const entry of ${JSON.stringify(entries)}) {
-      const box = document.querySelector('#SavesTable input[data-entry="' + entry + '"]');
-      box.checked = true; box.dispatchEvent(new Event('change'));
-    }
-    const button = document.getElementById('CompareSaves');
-    const label = button.textContent;
-    button.click();
-    return [label, document.getElementById('CompareTitle').textContent, document.getElementById('CompareText').textContent];
-  })()`);
-  const [label, title, shownDiff] = await compare([1, 0]);
+  const [label, title, shownDiff] = await compareChosen(page, [names[1], names[0]]);
   check("two chosen saves compare as orv5 diff EARLIER LATER prints", label === "Compare" && title === names[0] + " → " + names[1] &&
         shownDiff === expectedDiff, "page:\n" + shownDiff + "\norv5 diff:\n" + expectedDiff);
-  const [alone, , withPrevious] = await compare([1]);
+  const [alone, , withPrevious] = await compareChosen(page, [names[1]]);
   check("one chosen save compares with the save it continues", alone === "Compare with previous" && withPrevious === expectedDiff, alone + "\n" + withPrevious);
   await page.send("Browser.grantPermissions", { permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] }).catch(() => {});
   await page.evaluate("document.getElementById('CompareTextCopy').click()");
@@ -431,17 +437,25 @@ async function checkBrowserSaves(browser, page, orv5, demo) {
   fs.rmSync(folder, { recursive: true, force: true });
 }
 
-// Every save of the folder dropped together: how long the check takes to show and how large the
-// core's memory has grown (printed, not asserted).
-async function measureManySaves(page, folder) {
+// Every save of the folder dropped together: two saves of different games are not compared,
+// with the reason `orv5 diff` gives. Also measures how long the check takes to show and how
+// large the core's memory has grown (printed, not asserted).
+async function checkManySaves(page, orv5, folder) {
   const files = fs.readdirSync(folder).filter((file) => file.endsWith(".Orv5Save")).sort();
   const before = await page.evaluate("Orv5Core.memoryBytes()");
   const started = Date.now();
   await dropAndCheck(page, files.map((file) => [path.join(folder, file), file]));
+  const tookMs = Date.now() - started;
   const after = await page.evaluate("Orv5Core.memoryBytes()");
   const mb = (bytes) => (bytes / 1048576).toFixed(0) + " MB";
-  console.log("drop of " + files.length + " saves to their check: " + (Date.now() - started) + " ms; the core's memory " +
+  console.log("drop of " + files.length + " saves to their check: " + tookMs + " ms; the core's memory " +
               mb(before) + " before, " + mb(after) + " after");
+  const pair = ["qel-hotseat-t1.Orv5Save", "qel-poland-t12.Orv5Save"];
+  if (!pair.every((file) => files.includes(file))) return;
+  const [, title, text] = await compareChosen(page, pair);
+  const refusal = spawnSync(orv5, ["diff", ...pair], { cwd: folder, encoding: "utf8" }).stderr.replace(/\n$/, "");
+  check("saves of two games are not compared, with orv5 diff's reason", title === "Cannot compare" && text === refusal,
+        title + "\n" + text + "\norv5 diff: " + refusal);
 }
 
 // A save dropped on the page, as a person drops one: the time until its first tab is filled.
@@ -494,7 +508,7 @@ async function main() {
     await checkDroppedName(page, o.orv5, o.demo);
     await checkBrowserSaves(browser, page, o.orv5, o.demo);
     if (saves.some((save) => path.basename(save) === "qel-hotseat-t2a.Orv5Save")) await checkHotseatPair(page, o.orv5, folder);
-    if (saves.length > 1) await measureManySaves(page, folder);
+    if (saves.length > 1) await checkManySaves(page, o.orv5, folder);
     if (poland) await measureDrop(page, poland);
     const errors = page.console.filter((line) => /^(error|exception)/.test(line));
     check("the page logs no errors", errors.length === 0, errors.join("\n"));
