@@ -7,7 +7,9 @@
 #                          node, and the page in headless Chromium against orv5 report (the
 #                          native orv5 is built into build/ for that)
 #   scripts/web.sh pictures  draw every tab of the page on the demo save into build-web/pictures/
-#                          and keep the Graph tab as the README's docs/web.png
+#                          and keep the Graph tab as the README's docs/web.png; with
+#                          ORV5_REAL_SAVES set, also the saves panel on those saves dropped
+#                          together (docs/web-saves.png)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -28,10 +30,16 @@ emcmake cmake -S "$ORV5_ROOT" -B "$web" -G Ninja -DCMAKE_BUILD_TYPE=Release -DOR
 cmake --build "$web" -j "$(nproc)"
 echo "$web/index.html: $(stat -c %s "$web/index.html") bytes"
 if [ "$mode" = pictures ]; then
+  drop=()
+  [ -n "${ORV5_REAL_SAVES:-}" ] && drop=(--drop "$ORV5_REAL_SAVES" --compare qel-hotseat-t1.Orv5Save,qel-hotseat-t2a.Orv5Save)
   node "$ORV5_ROOT/web/tests/Pictures.js" --page "$web/index.html" --chromium chromium \
-    --save "$ORV5_ROOT/examples/demo.Orv5Save" --out "$web/pictures" --size 1100x760
+    --save "$ORV5_ROOT/examples/demo.Orv5Save" --out "$web/pictures" --size 1100x760 "${drop[@]}"
   cp "$web/pictures/GraphTab.png" "$ORV5_ROOT/docs/web.png"
   echo "docs/web.png: the Graph tab of examples/demo.Orv5Save"
+  if [ ${#drop[@]} -gt 0 ]; then
+    cp "$web/pictures/SavesPanel.png" "$ORV5_ROOT/docs/web-saves.png"
+    echo "docs/web-saves.png: the saves of $ORV5_REAL_SAVES dropped together, two hotseat saves compared"
+  fi
 fi
 [ "$mode" = test ] || exit 0
 

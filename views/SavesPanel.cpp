@@ -258,14 +258,26 @@ PanelPair SavesPanelModel::PairOf(int first, int second) const {
   return pair;
 }
 
-int SavesPanelModel::PreviousOf(int entry) const {
+std::pair<const GameSeries*, int> SavesPanelModel::PlaceInGame(int entry) const {
   if (entry < 0 || static_cast<size_t>(entry) >= gameOfEntry_.size() || gameOfEntry_[static_cast<size_t>(entry)] < 0)
-    return -1;
-  const GameSeries& game = check_.Games[static_cast<size_t>(gameOfEntry_[static_cast<size_t>(entry)])];
-  const int position = positionOfEntry_[static_cast<size_t>(entry)];
-  const int parent = game.Saves[static_cast<size_t>(position)].Parent;
+    return {nullptr, -1};
+  return {&check_.Games[static_cast<size_t>(gameOfEntry_[static_cast<size_t>(entry)])],
+          positionOfEntry_[static_cast<size_t>(entry)]};
+}
+
+int SavesPanelModel::ParentOf(int entry) const {
+  const auto [game, position] = PlaceInGame(entry);
+  if (!game) return -1;
+  const int parent = game->Saves[static_cast<size_t>(position)].Parent;
+  return parent >= 0 ? static_cast<int>(game->Saves[static_cast<size_t>(parent)].Index) : -1;
+}
+
+int SavesPanelModel::PreviousOf(int entry) const {
+  const auto [game, position] = PlaceInGame(entry);
+  if (!game) return -1;
+  const int parent = game->Saves[static_cast<size_t>(position)].Parent;
   const int previous = parent >= 0 ? parent : position - 1;
-  return previous >= 0 ? static_cast<int>(game.Saves[static_cast<size_t>(previous)].Index) : -1;
+  return previous >= 0 ? static_cast<int>(game->Saves[static_cast<size_t>(previous)].Index) : -1;
 }
 
 std::vector<std::string> SavesPanelModel::DiffText(const PanelPair& pair) const {
@@ -273,5 +285,7 @@ std::vector<std::string> SavesPanelModel::DiffText(const PanelPair& pair) const 
   return DiffLines(
       DiffSaves(summaries_[static_cast<size_t>(pair.Earlier)], summaries_[static_cast<size_t>(pair.Later)]));
 }
+
+std::vector<std::string> SavesPanelModel::CheckText() const { return CheckLines(summaries_, check_); }
 
 }  // namespace orv5

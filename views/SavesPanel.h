@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "analysis/SaveAnalysis.h"
@@ -113,16 +114,24 @@ class SavesPanelModel {
 
   // The two entries in their game's order, or why they cannot be compared.
   PanelPair PairOf(int first, int second) const;
+  // The save an entry continues (its parent in the lines of play); -1 when it continues none
+  // or is listed apart.
+  int ParentOf(int entry) const;
   // The save an entry continues, else the one before it in its game's order; -1 when none.
   int PreviousOf(int entry) const;
   // What `orv5 diff EARLIER LATER` prints for the pair, line by line.
   std::vector<std::string> DiffText(const PanelPair& pair) const;
+  // What `orv5 check` prints for the entries, line by line; call it after Regroup. A refused
+  // file is listed with the saves not comparable, with the loader's reason.
+  std::vector<std::string> CheckText() const;
 
  private:
   int Put(PanelEntry entry, SaveSummary summary);
   void AddGameRows(const GameSeries& game, size_t number, const FindingsOfFiles& findings);
   int AddRow(PanelRow row);
   PanelRow SaveRow(int entry, PanelRowKind kind, int parent) const;
+  // The entry's game and its position there; {nullptr, -1} when it is listed apart.
+  std::pair<const GameSeries*, int> PlaceInGame(int entry) const;
 
   std::vector<PanelEntry> entries_;
   std::vector<SaveSummary> summaries_;  // one per entry; a refused file's is not comparable

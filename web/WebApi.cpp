@@ -1,16 +1,18 @@
-// The entry points the page calls. The page holds one loaded save, as the window does: a load
-// builds a new value and replaces the shown one only when it succeeded. Every answer is a
-// JSON text that stays valid until the next call.
+// The entry points the page calls for the save on show. The page holds one loaded save, as the
+// window does: a load builds a new value and replaces the shown one only when it succeeded.
+// Every answer is a JSON text, or for a table the CSV text itself, that stays valid until the
+// next call.
 #include <emscripten.h>
 
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "analysis/Save5Analyse.h"
 #include "analysis/SessionFigures.h"
+#include "views/CsvTables.h"
 #include "views/LoadNotice.h"
 #include "views/ModelJson.h"
 #include "views/Tabs.h"
+#include "web/WebAnswers.h"
 
 namespace orv5 {
 
@@ -19,10 +21,24 @@ namespace {
 std::unique_ptr<LoadedSave> gLoaded;
 std::string gAnswer;
 
-const char* Answer(const nlohmann::json& document) {
-  gAnswer = DumpJson(document, -1);
+}  // namespace
+
+namespace web {
+
+const LoadedSave* ShownSave() { return gLoaded.get(); }
+
+const char* Answer(const nlohmann::json& document) { return AnswerText(DumpJson(document, -1)); }
+
+const char* AnswerText(std::string text) {
+  gAnswer = std::move(text);
   return gAnswer.c_str();
 }
+
+}  // namespace web
+
+namespace {
+
+using web::Answer;
 
 // The sheets in the window's order; before a load every sheet but `TestTab` is shown.
 nlohmann::json TabList(const SaveAnalysis* save) {
@@ -123,5 +139,28 @@ EMSCRIPTEN_KEEPALIVE const char* orv5_tab(const char* sheet, const char* selecti
 EMSCRIPTEN_KEEPALIVE void orv5_presessions(int count) {
   if (orv5::gLoaded) orv5::CheckValues(orv5::gLoaded->Analysis, count);
 }
+
+// The tables a save gives as CSV, in `orv5 csv --list` order: [{"name", "rows", "file"}], each
+// file named after the save's file name `saveName` as the window's "Export tables…" names it.
+EMSCRIPTEN_KEEPALIVE const char* orv5_csv_tables(const char* saveName) {
+  using namespace orv5;
+  nlohmann::json tables = nlohmann::json::array();
+  for (const CsvTable& table : CsvTables()) {
+    tables.push_back({{"name", table.Name}, {"rows", table.Rows}, {"file", CsvFileName(saveName ? saveName : "", table)}});
+  }
+  return Answer(tables);
+}
+
+// One table of the shown save, as `orv5 csv SAVE --table NAME` prints it for a save of the file
+// name `saveName`; empty when no save is shown or there is no such table.
+EMSCRIPTEN_KEEPALIVE const char* orv5_csv(const char* name, const char* saveName) {
+  using namespace orv5;
+  const CsvTable* table = FindCsvTable(name ? name : "");
+  if (!gLoaded || !table) return web::AnswerText({});
+  return web::AnswerText(CsvTableText(*table, saveName ? saveName : "", gLoaded->Analysis));
+}
+
+// The length in bytes of the last answer (a CSV text is taken as bytes, whatever it holds).
+EMSCRIPTEN_KEEPALIVE int orv5_answer_length() { return static_cast<int>(orv5::gAnswer.size()); }
 
 }  // extern "C"

@@ -1,10 +1,12 @@
 "use strict";
-// The analyser's core, compiled to wasm (web/WebApi.cpp): load a save, then ask for the model
-// of a sheet for the selections on the page. Answers are JSON texts of views/ModelJson.
+// The analyser's core, compiled to wasm (web/WebApi.cpp, web/WebSaves.cpp): load a save, then
+// ask for the model of a sheet for the selections on the page, or for one of its tables as CSV;
+// keep summaries of several saves and check or compare them. Answers are JSON texts.
 const Orv5Core = (() => {
   let module = null;
   let lastBytes = null; // the save on screen, to load again into a restarted core
   let lastName = "";
+  let generation = 0;   // restarts so far: a restarted core has forgotten the saves' summaries
 
   async function start() {
     module = await createOrv5Core();
@@ -21,19 +23,25 @@ const Orv5Core = (() => {
     }
   }
 
-  function loadInto(bytes, name) {
+  // The bytes handed to one of the core's loading functions, fn(bytesPointer, length, namePointer).
+  function withBytes(bytes, name, fn) {
     const pointer = module._malloc(Math.max(bytes.length, 1));
     module.HEAPU8.set(bytes, pointer);
     try {
-      return JSON.parse(withText(name, (namePointer) => module.UTF8ToString(module._orv5_load(pointer, bytes.length, namePointer))));
+      return JSON.parse(withText(name, (namePointer) => module.UTF8ToString(fn(pointer, bytes.length, namePointer))));
     } finally {
       module._free(pointer);
     }
   }
 
+  function loadInto(bytes, name) {
+    return withBytes(bytes, name, module._orv5_load);
+  }
+
   // A core that stopped (out of memory, a fault) cannot be used again: a new one takes its
   // place, with the save that was on screen loaded into it again.
   async function restart() {
+    generation += 1;
     await start();
     if (lastBytes) loadInto(lastBytes, lastName);
   }
@@ -70,5 +78,55 @@ const Orv5Core = (() => {
     module._orv5_presessions(count);
   }
 
-  return { start, load, tabs, tab, setPreSessions };
+  // The tables a save gives as CSV: [{name, rows, file}], files named after the save's file name.
+  function csvTables(saveName) {
+    return JSON.parse(withText(saveName, (namePointer) => module.UTF8ToString(module._orv5_csv_tables(namePointer))));
+  }
+
+  // One table of the shown save as the bytes `orv5 csv` prints; empty when there is no save.
+  function csv(table, saveName) {
+    const text = withText(table, (tablePointer) => withText(saveName, (namePointer) => module._orv5_csv(tablePointer, namePointer)));
+    return module.HEAPU8.slice(text, text + module._orv5_answer_length());
+  }
+
+  // Several saves: a summary of each is kept, then they are checked together and compared.
+  const saves = {
+    clear() {
+      module._orv5_saves_clear();
+    },
+    // {ok} or {ok: false, error}; a core that stopped is restarted (its summaries are gone).
+    async add(bytes, name) {
+      try {
+        return withBytes(bytes, name, module._orv5_saves_add);
+      } catch (fault) {
+        await restart();
+        return { ok: false, error: "the analyser stopped while reading it (" + fault.message + ")" };
+      }
+    },
+    // Keeps the summary of the save on show; false when none is shown.
+    addShown(name) {
+      return withText(name, (namePointer) => module._orv5_saves_add_shown(namePointer)) !== 0;
+    },
+    refuse(name, why) {
+      withText(name, (namePointer) => withText(why, (whyPointer) => module._orv5_saves_refuse(namePointer, whyPointer)));
+    },
+    // {columns, rows, entries, findings, check}.
+    check() {
+      return JSON.parse(module.UTF8ToString(module._orv5_saves_check()));
+    },
+    // {earlier, later, lines}; second -1 compares an entry with the save before it.
+    compare(first, second) {
+      return JSON.parse(module.UTF8ToString(module._orv5_saves_compare(first, second)));
+    },
+    previous(entry) {
+      return module._orv5_saves_previous(entry);
+    },
+  };
+
+  // The core's memory in bytes: it grows to the largest need so far and never shrinks.
+  function memoryBytes() {
+    return module.HEAPU8.length;
+  }
+
+  return { start, load, tabs, tab, setPreSessions, csvTables, csv, saves, generation: () => generation, memoryBytes };
 })();

@@ -1,8 +1,9 @@
 "use strict";
 // Downloads offered under a sheet: each is a button that makes a file on the spot and hands
-// it to the browser. The chart's picture is one; the tables as CSV join through register().
+// it to the browser: the chart's picture under the Graph sheet, each table as CSV under the
+// sheet that shows its rows.
 const Orv5Downloads = (() => {
-  const offers = []; // {sheet, name, label, fileName, make: () => Blob|string(URL)|null}
+  const offers = []; // {sheet, name, label, title?, fileName, make: () => Blob|string(URL)|null}
 
   function save(fileName, made) {
     if (!made) return false;
@@ -19,7 +20,7 @@ const Orv5Downloads = (() => {
     offers.push(offer);
     const area = document.querySelector('[data-downloads="' + offer.sheet + '"]');
     if (!area) return;
-    const button = Orv5Layouts.el("button", { type: "button", id: offer.name, text: offer.label, disabled: true });
+    const button = Orv5Layouts.el("button", { type: "button", id: offer.name, text: offer.label, title: offer.title, disabled: true });
     button.addEventListener("click", () => save(offer.fileName(), offer.make()));
     area.append(button);
   }

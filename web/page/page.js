@@ -9,6 +9,7 @@ const Orv5Page = (() => {
     active: "BaseTab",
     stale: new Set(),  // sheets not filled since the last load
     loaded: false,
+    fileName: "",      // the shown save's file name, as its tables and downloads name it
     loads: 0,          // loads finished, shown or refused (the page tests wait on it)
     bottomAxis: null,  // the chart's turns while zoomed
     zoomResetPending: true,
@@ -182,6 +183,29 @@ const Orv5Page = (() => {
     });
   }
 
+  // --- the tables as CSV ----------------------------------------------------------------------
+
+  // Each table is offered under the sheet that shows its rows; a table no sheet shows, under Base.
+  const csvSheets = {
+    players: "LeadersTab", cities: "CityTab", buildings: "CityTab", history: "GraphTab", replay: "ReplayTab",
+    notifications: "PlayerLogTab", policies: "PolicyTab", technologies: "PlayerTab", sessions: "ReloadsTab",
+  };
+
+  function csvFileName(table) {
+    return Orv5Core.csvTables(state.fileName).find((t) => t.name === table).file;
+  }
+
+  function wireCsvDownloads() {
+    for (const table of Orv5Core.csvTables("")) {
+      Orv5Downloads.register({
+        sheet: csvSheets[table.name] || "BaseTab",
+        name: "SaveCsv-" + table.name, label: "Save " + table.name + " as CSV", title: "The " + table.name + " table, " + table.rows,
+        fileName: () => csvFileName(table.name),
+        make: () => new Blob([Orv5Core.csv(table.name, state.fileName)], { type: "text/csv" }),
+      });
+    }
+  }
+
   // --- the other sheets' handlers -------------------------------------------------------------
 
   function onChange(id, handler) {
@@ -208,8 +232,8 @@ const Orv5Page = (() => {
     refill("ReloadsTab", {}, ["Edit11"]);
   }
 
-  async function copyLine(name) {
-    const text = Array.from($(name).children).map((line) => line.textContent).join("\n");
+  // Puts a text on the clipboard, through the older way where the browser allows no other.
+  async function copyText(text, what) {
     let copied = false;
     try {
       if (navigator.clipboard && window.isSecureContext) {
@@ -227,7 +251,12 @@ const Orv5Page = (() => {
       copied = document.execCommand("copy");
       scratch.remove();
     }
-    $("StatusLine").textContent = copied ? "Copied: " + $(name + "Caption").textContent : "The browser did not allow copying";
+    $("StatusLine").textContent = copied ? "Copied: " + what : "The browser did not allow copying";
+    return copied;
+  }
+
+  function copyLine(name) {
+    return copyText(Array.from($(name).children).map((line) => line.textContent).join("\n"), $(name + "Caption").textContent);
   }
 
   function wireSheets() {
@@ -247,6 +276,7 @@ const Orv5Page = (() => {
       $(name + "Copy").addEventListener("click", () => copyLine(name));
     }
     wireGraph();
+    wireCsvDownloads();
   }
 
   // --- loading --------------------------------------------------------------------------------
@@ -281,8 +311,22 @@ const Orv5Page = (() => {
         .map((text) => Orv5Layouts.el("td", { text })))));
   }
 
-  function show(answer, name, date, started) {
+  // "qel-poland-t12.Orv5Save" of an address "saves/qel-poland-t12.Orv5Save?v=2".
+  function fileNameOfAddress(url) {
+    let path = url;
+    try {
+      path = decodeURIComponent(new URL(url, location.href).pathname);
+    } catch (notAnAddress) {
+      path = url;
+    }
+    return path.split("/").pop();
+  }
+
+  // name: as the path field shows it; fileName: the file's own name, which names its tables.
+  function show(answer, name, fileName, date, started) {
     state.loaded = true;
+    state.fileName = fileName;
+    Orv5SavesPanel.markShown(state.fileName);
     state.stale = new Set(state.tabs.map((tab) => tab.sheet));
     for (const tab of answer.tabs) if ($("tab-" + tab.sheet)) $("tab-" + tab.sheet).hidden = !tab.visible;
     $("Edit1").value = name;
@@ -301,19 +345,24 @@ const Orv5Page = (() => {
   }
 
   // bytes: Uint8Array; started: performance.now() when the user dropped or chose the file.
-  async function load(bytes, name, date, started) {
+  async function load(bytes, name, fileName, date, started) {
     document.body.dataset.state = "loading";
     progress("Reading " + name + " (" + bytes.length.toLocaleString("en") + " bytes)…", null);
     await nextPaint();
     const answer = await Orv5Core.load(bytes, name);
-    if (!answer.ok) return refuse(name, answer.error);
-    show(answer, name, date, started);
+    if (!answer.ok) {
+      refuse(name, answer.error);
+      return false;
+    }
+    show(answer, name, fileName, date, started);
+    return true;
   }
 
-  function readFile(file) {
+  // The file's bytes; onProgress(fraction) follows the reading when given.
+  function readFile(file, onProgress) {
     return new Promise((resolve, reject) => {
       const reader = new FileReader();
-      reader.onprogress = (event) => event.lengthComputable && progress("Reading " + file.name + "…", event.loaded / event.total);
+      reader.onprogress = (event) => onProgress && event.lengthComputable && onProgress(event.loaded / event.total);
       reader.onload = () => resolve(new Uint8Array(reader.result));
       reader.onerror = () => reject(reader.error);
       reader.readAsArrayBuffer(file);
@@ -325,18 +374,24 @@ const Orv5Page = (() => {
     progress("Reading " + file.name + "…", 0);
     let bytes;
     try {
-      bytes = await readFile(file);
+      bytes = await readFile(file, (fraction) => progress("Reading " + file.name + "…", fraction));
     } catch (error) {
-      return refuse(file.name, "the browser could not read it (" + error.message + ")");
+      refuse(file.name, "the browser could not read it (" + error.message + ")");
+      return false;
     }
-    await load(bytes, file.name, new Date(file.lastModified), begin);
+    return load(bytes, file.name, file.name, new Date(file.lastModified), begin);
   }
 
-  function openFiles(files, started) {
+  // One file opens in the tabs; several are checked together in the saves panel, the first
+  // shown in the tabs while the others are read.
+  async function openFiles(files, started) {
     if (!files.length) return;
-    if (files.length > 1) Orv5SavesPanel.show(files);
-    else Orv5SavesPanel.hide();
-    openFile(files[0], started);
+    if (files.length === 1) {
+      Orv5SavesPanel.hide();
+      return openFile(files[0], started);
+    }
+    const shown = await openFile(files[0], started);
+    await Orv5SavesPanel.show(files, shown ? files[0].name : "");
   }
 
   // #save=URL: the save at that address (a file: address needs a browser that allows it).
@@ -368,7 +423,7 @@ const Orv5Page = (() => {
     } catch (error) {
       return refuse(url, error.message);
     }
-    await load(fetched.bytes, url, fetched.date ? new Date(fetched.date) : null, started);
+    await load(fetched.bytes, url, fileNameOfAddress(url), fetched.date ? new Date(fetched.date) : null, started);
   }
 
   function wireLoading() {
@@ -397,7 +452,7 @@ const Orv5Page = (() => {
     });
     window.addEventListener("hashchange", openHash);
     $("DiagnosticsDetails").addEventListener("click", () => $("DiagnosticsDialog").showModal());
-    Orv5SavesPanel.setOpener((file) => openFile(file));
+    Orv5SavesPanel.setHost({ open: (file) => openFile(file), read: (file) => readFile(file), copy: copyText });
   }
 
   async function start() {

@@ -73,6 +73,37 @@ class Browser {
     return page;
   }
 
+  // Downloads are written into `folder`, each under a file name of its own (its guid).
+  async allowDownloads(folder) {
+    await this.send("Browser.setDownloadBehavior", { behavior: "allowAndName", downloadPath: folder, eventsEnabled: true });
+    this.downloadFolder = folder;
+  }
+
+  // The next download once it has completed: {name: the name the page gave it, file: where it is}.
+  nextDownload(timeoutMs = 60000) {
+    return new Promise((resolve, reject) => {
+      let name = null;
+      let guid = null;
+      const timer = setTimeout(() => finish(new Error("no download within " + timeoutMs + " ms")), timeoutMs);
+      const listener = (message) => {
+        if (message.method === "Browser.downloadWillBegin" && guid === null) {
+          guid = message.params.guid;
+          name = message.params.suggestedFilename;
+        } else if (message.method === "Browser.downloadProgress" && message.params.guid === guid) {
+          if (message.params.state === "completed") finish(null, { name, file: path.join(this.downloadFolder, guid) });
+          if (message.params.state === "canceled") finish(new Error("the download of " + name + " was cancelled"));
+        }
+      };
+      const finish = (error, download) => {
+        clearTimeout(timer);
+        this.listeners.splice(this.listeners.indexOf(listener), 1);
+        if (error) reject(error);
+        else resolve(download);
+      };
+      this.listeners.push(listener);
+    });
+  }
+
   async close() {
     try {
       await Promise.race([this.send("Browser.close"), new Promise((resolve) => setTimeout(resolve, 3000))]);
@@ -147,6 +178,30 @@ class Page {
   // Calls a function of this file's making inside the page with JSON arguments.
   call(fn, ...args) {
     return this.evaluate("(" + fn.toString() + ")(..." + JSON.stringify(args) + ")");
+  }
+
+  // Clicks the element as a person does, with the mouse: a download or the clipboard may ask
+  // for such a click.
+  async click(selector) {
+    const [x, y] = await this.evaluate(`(function(){ const node = document.querySelector(${JSON.stringify(selector)});
+      node.scrollIntoView({ block: "center" }); const box = node.getBoundingClientRect();
+      return [box.left + box.width / 2, box.top + box.height / 2]; })()`);
+    for (const type of ["mousePressed", "mouseReleased"]) {
+      await this.send("Input.dispatchMouseEvent", { type, x, y, button: "left", clickCount: 1 });
+    }
+  }
+
+  // Drops files on the page as a person drops them together: [[path, name], ...]. The page
+  // reads them through file: addresses (the browser must allow it).
+  async dropFiles(files) {
+    const addresses = files.map(([where, name]) => ["file://" + where, name]);
+    await this.evaluate(`(async function(){
+      const read = (url) => new Promise((resolve) => { const r = new XMLHttpRequest(); r.open("GET", url);
+        r.responseType = "arraybuffer"; r.onload = () => resolve(r.response); r.send(); });
+      const transfer = new DataTransfer();
+      for (const [where, name] of ${JSON.stringify(addresses)}) transfer.items.add(new File([await read(where)], name));
+      document.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    })()`);
   }
 
   async waitFor(expression, timeoutMs = 60000) {

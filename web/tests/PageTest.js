@@ -7,7 +7,7 @@
 // page works from a static host. Also measures how long a dropped save takes to show its
 // first tab (printed, not asserted).
 //   node PageTest.js --page index.html --chromium chromium --orv5 orv5 --demo demo.Orv5Save
-const { execFileSync } = require("child_process");
+const { execFileSync, spawnSync } = require("child_process");
 const http = require("http");
 const fs = require("fs");
 const os = require("os");
@@ -242,31 +242,220 @@ async function checkStaticHost(browser, pageFile, demo) {
   }
 }
 
-// Several saves dropped together are listed, the first is opened, and each can be opened.
+// Drops the files and waits until the saves panel shows their check.
+async function dropAndCheck(page, files) {
+  const checked = await page.evaluate("Orv5SavesPanel.state.checked");
+  await page.dropFiles(files);
+  await page.waitFor("Orv5SavesPanel.state.checked > " + checked, 300000);
+}
+
+// The saves panel's table as a row each: {kind, file} for a game's or the apart group's head,
+// else {kind, file, continues, findingsColumn, current, findings: [the sentences under it]}.
+function readSavesTable() {
+  const titles = Array.from(document.querySelectorAll("#SavesTable thead th")).map((th) => th.textContent);
+  const rows = [];
+  for (const tr of document.querySelectorAll("#SavesTable tbody tr")) {
+    if (tr.classList.contains("finding-lines")) {
+      rows[rows.length - 1].findings = Array.from(tr.querySelectorAll("li")).map((li) => li.textContent);
+      continue;
+    }
+    const head = tr.querySelector("th");
+    if (head) {
+      rows.push({ kind: tr.className, file: head.textContent });
+      continue;
+    }
+    const cell = (title) => tr.cells[titles.indexOf(title)].textContent;
+    rows.push({ kind: tr.className, file: cell("File"), continues: cell("Continues"), findingsColumn: cell("Findings"),
+                current: tr.getAttribute("aria-current") === "true", findings: [] });
+  }
+  return rows;
+}
+
+// What `orv5 ARGS` prints, run in `folder`; the status may be the one for findings.
+function orv5Text(orv5, args, folder) {
+  const run = spawnSync(orv5, args, { cwd: folder, encoding: "utf8", maxBuffer: 1 << 30 });
+  if (run.status !== 0 && run.status !== 3) {
+    throw new Error("orv5 " + args.join(" ") + " ended with " + run.status + ": " + (run.error ? run.error.message : run.stderr));
+  }
+  return run.stdout;
+}
+
+// Several saves dropped together are listed with their check, the first is opened, and each
+// can be opened; a file that is no save is listed apart with the loader's reason.
 async function checkSeveralSaves(page, demo) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-page-"));
   const second = path.join(folder, "second.Orv5Save");
   fs.copyFileSync(demo, second);
+  const notes = path.join(folder, "notes.txt");
+  fs.writeFileSync(notes, "These are notes, not a save.\n".repeat(40));
   const loads = await page.evaluate("Orv5Page.state.loads");
-  await page.evaluate(`(async function(){
-    const read = (url) => new Promise((resolve) => { const r = new XMLHttpRequest(); r.open("GET", url);
-      r.responseType = "arraybuffer"; r.onload = () => resolve(r.response); r.send(); });
-    const transfer = new DataTransfer();
-    transfer.items.add(new File([await read(${JSON.stringify("file://" + demo)})], "demo.Orv5Save"));
-    transfer.items.add(new File([await read(${JSON.stringify("file://" + second)})], "second.Orv5Save"));
-    document.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
-  })()`);
-  await page.waitFor("Orv5Page.state.loads > " + loads);
-  const listed = await page.evaluate(`[document.getElementById('SavesPanel').hidden,
-    Array.from(document.querySelectorAll('#SavesPanel li')).map((li) => li.textContent).join(','),
-    document.getElementById('Edit1').value]`);
-  check("two dropped saves are listed and the first is opened",
-        listed[0] === false && listed[1] === "Open demo.Orv5Save,Open second.Orv5Save" && listed[2] === "demo.Orv5Save", listed.join(" | "));
-  await page.evaluate("document.querySelectorAll('#SavesPanel li button')[1].click()");
+  await dropAndCheck(page, [[demo, "demo.Orv5Save"], [second, "second.Orv5Save"], [notes, "notes.txt"]]);
+  const rows = await page.call(readSavesTable);
+  const files = rows.filter((row) => row.continues !== undefined).map((row) => row.file).join(",");
+  const shown = await page.evaluate("[document.getElementById('SavesPanel').hidden, document.getElementById('Edit1').value]");
+  check("three dropped files are listed and the first is opened",
+        shown[0] === false && files === "demo.Orv5Save,second.Orv5Save,notes.txt" && shown[1] === "demo.Orv5Save", [shown, files].join(" | "));
+  const refused = rows.find((row) => row.file === "notes.txt") || {};
+  const apartHead = rows[rows.indexOf(refused) - 1] || {};
+  check("a dropped file that is no save is listed apart with the reason",
+        apartHead.kind === "apart-head" && apartHead.file === "Not compared (1)" &&
+        refused.findingsColumn === "not loaded: not an Orv5 save: it does not start with ORV5", JSON.stringify([apartHead, refused]));
+  const text = await page.evaluate("document.getElementById('CheckText').textContent");
+  check("the check's text lists the refused file with the saves not comparable",
+        text.endsWith("Not comparable:\n  notes.txt: not an Orv5 save: it does not start with ORV5\n3 saves: 1 game, 1 not comparable, 2 findings."), text);
+  await page.click('#SavesTable tr[data-entry="1"] button.open');
   await page.waitFor("Orv5Page.state.loads > " + (loads + 1));
-  const opened = await page.evaluate("document.getElementById('Edit1').value");
-  check("a listed save opens", opened === "second.Orv5Save", opened);
+  const opened = await page.evaluate("[document.getElementById('Edit1').value, document.querySelector('#SavesTable tr[aria-current]').dataset.entry]");
+  check("a listed save opens and its row is marked as shown", opened[0] === "second.Orv5Save" && opened[1] === "1", opened.join(" | "));
   fs.rmSync(folder, { recursive: true, force: true });
+}
+
+// Chooses the saves of those file names in the saves panel and compares them: [the button's
+// label, the comparison's title, its text].
+function compareChosen(page, files) {
+  return page.evaluate(`(function(){
+    for (const box of document.querySelectorAll('#SavesTable input[type=checkbox]')) box.checked = false;
+    for (const file of ${JSON.stringify(files)}) {
+      const entry = Orv5SavesPanel.state.panel.entries.findIndex((e) => e.file === file);
+      const box = document.querySelector('#SavesTable input[data-entry="' + entry + '"]');
+      box.checked = true; box.dispatchEvent(new Event('change'));
+    }
+    const button = document.getElementById('CompareSaves');
+    const label = button.textContent;
+    button.click();
+    return [label, document.getElementById('CompareTitle').textContent, document.getElementById('CompareText').textContent];
+  })()`);
+}
+
+// Two saves of the hotseat game dropped together: one game, the later continuing the earlier,
+// no finding; the check's text is what `orv5 check` prints for the same files named as the
+// page knows them (run in their folder with bare file names), and the comparison is what
+// `orv5 diff` prints for them.
+async function checkHotseatPair(page, orv5, folder) {
+  const names = ["qel-hotseat-t1.Orv5Save", "qel-hotseat-t2a.Orv5Save"];
+  await dropAndCheck(page, names.map((name) => [path.join(folder, name), name]));
+  const rows = await page.call(readSavesTable);
+  const games = rows.filter((row) => row.kind === "game-head");
+  const saves = rows.filter((row) => row.continues !== undefined);
+  check("two hotseat saves are one game", games.length === 1 && rows.length === 3, JSON.stringify(rows));
+  check("the later hotseat save continues the earlier",
+        saves.map((row) => row.file + "<" + row.continues).join(",") === names[0] + "<," + names[1] + "<" + names[0], JSON.stringify(saves));
+  check("the hotseat saves have no finding", saves.every((row) => row.findings.length === 0 && row.findingsColumn === ""), JSON.stringify(saves));
+  const shownCheck = await page.evaluate("document.getElementById('CheckText').textContent");
+  const expectedCheck = orv5Text(orv5, ["check", ...names], folder).replace(/\n$/, "");
+  check("the check's text is what orv5 check prints", shownCheck === expectedCheck, "page:\n" + shownCheck + "\norv5 check:\n" + expectedCheck);
+  const expectedDiff = orv5Text(orv5, ["diff", ...names], folder).replace(/\n$/, "");
+  const [label, title, shownDiff] = await compareChosen(page, [names[1], names[0]]);
+  check("two chosen saves compare as orv5 diff EARLIER LATER prints", label === "Compare" && title === names[0] + " → " + names[1] &&
+        shownDiff === expectedDiff, "page:\n" + shownDiff + "\norv5 diff:\n" + expectedDiff);
+  const [alone, , withPrevious] = await compareChosen(page, [names[1]]);
+  check("one chosen save compares with the save it continues", alone === "Compare with previous" && withPrevious === expectedDiff, alone + "\n" + withPrevious);
+  await page.send("Browser.grantPermissions", { permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] }).catch(() => {});
+  await page.evaluate("document.getElementById('CompareTextCopy').click()");
+  await page.waitFor("document.getElementById('StatusLine').textContent.startsWith('Copied') || document.getElementById('StatusLine').textContent.includes('not allow')");
+  const copied = await page.evaluate("document.getElementById('StatusLine').textContent");
+  check("Copy puts the comparison on the clipboard", copied === "Copied: the comparison", copied);
+}
+
+// What the page hands the browser to download when a button is clicked, {name, bytes}, caught
+// before the browser saves it: Chromium refuses some of many downloads that follow each other
+// within moments, so the browser itself saves only a few (checkBrowserSaves).
+async function caughtDownload(page, button) {
+  const caught = await page.evaluate(`(async function(){
+    const blobs = new Map();
+    const create = URL.createObjectURL;
+    const click = HTMLAnchorElement.prototype.click;
+    let link = null;
+    URL.createObjectURL = (blob) => { const url = create(blob); blobs.set(url, blob); return url; };
+    HTMLAnchorElement.prototype.click = function () { link = this; };
+    try { document.getElementById(${JSON.stringify(button)}).click(); }
+    finally { URL.createObjectURL = create; HTMLAnchorElement.prototype.click = click; }
+    if (!link) return null;
+    const bytes = blobs.has(link.href) ? new Uint8Array(await blobs.get(link.href).arrayBuffer())
+                                       : Uint8Array.from(atob(link.href.split(",")[1]), (c) => c.charCodeAt(0));
+    let text = "";
+    for (let i = 0; i < bytes.length; i += 32768) text += String.fromCharCode(...bytes.subarray(i, i + 32768));
+    return { name: link.download, base64: btoa(text) };
+  })()`);
+  return caught && { name: caught.name, bytes: Buffer.from(caught.base64, "base64") };
+}
+
+// Every table of a save downloads as the text `orv5 csv SAVE --table T` prints, named
+// "<save stem>-<table>.csv"; the chart downloads as a PNG picture.
+async function checkDownloads(page, orv5, save) {
+  const name = path.basename(save);
+  const stem = name.replace(/\.[^.]*$/, "");
+  await loadInto(page, save);
+  const tables = orv5Text(orv5, ["csv", "--list"], path.dirname(save)).split("\n").filter((line) => /^\w/.test(line)).map((line) => line.split(" ")[0]);
+  check(name + ": every table is offered", tables.length === 9 &&
+        (await page.evaluate(`${JSON.stringify(tables)}.every((t) => !!document.getElementById('SaveCsv-' + t))`)), tables.join(","));
+  for (const table of tables) {
+    const got = (await caughtDownload(page, "SaveCsv-" + table)) || { name: "(nothing)", bytes: Buffer.alloc(0) };
+    const expected = execFileSync(orv5, ["csv", save, "--table", table], { maxBuffer: 1 << 30 });
+    check(name + " " + table + ".csv is what orv5 csv prints", got.name === stem + "-" + table + ".csv" && got.bytes.equals(expected),
+          got.name + ": " + got.bytes.length + " bytes, orv5 csv " + expected.length + " bytes");
+  }
+  const png = (await caughtDownload(page, "SaveChartPng")) || { name: "(nothing)", bytes: Buffer.alloc(0) };
+  const signature = png.bytes.subarray(0, 8).toString("hex");
+  check(name + ": the chart downloads as a PNG picture", png.name === "history.png" && signature === "89504e470d0a1a0a", png.name + " " + signature);
+}
+
+// A dropped save's tables are named after the file's own name, whatever it holds ("#", blanks).
+async function checkDroppedName(page, orv5, demo) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-page-"));
+  const name = "my game #2.Orv5Save";
+  fs.copyFileSync(demo, path.join(folder, name));
+  const loads = await page.evaluate("Orv5Page.state.loads");
+  await page.dropFiles([[demo, name]]);
+  await page.waitFor("Orv5Page.state.loads > " + loads);
+  const got = (await caughtDownload(page, "SaveCsv-players")) || { name: "(nothing)", bytes: Buffer.alloc(0) };
+  const expected = execFileSync(orv5, ["csv", name, "--table", "players"], { cwd: folder });
+  check("a dropped save's table is named after its file", got.name === "my game #2-players.csv" && got.bytes.equals(expected),
+        got.name + "\n" + got.bytes.toString().split("\n")[1]);
+  fs.rmSync(folder, { recursive: true, force: true });
+}
+
+// The browser itself saves a table and the chart clicked as a person clicks them, under the
+// names the page gives, with the bytes the page made.
+async function checkBrowserSaves(browser, page, orv5, demo) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "orv5-downloads-"));
+  await browser.allowDownloads(folder);
+  await loadInto(page, demo);
+  const save = async (sheet, button) => {
+    const download = browser.nextDownload();
+    await page.evaluate("document.getElementById('tab-" + sheet + "').click()");
+    await page.click("#" + button);
+    const got = await download;
+    return { name: got.name, bytes: fs.readFileSync(got.file) };
+  };
+  const players = await save("LeadersTab", "SaveCsv-players");
+  const expected = execFileSync(orv5, ["csv", demo, "--table", "players"]);
+  check("the browser saves the players table", players.name === "demo-players.csv" && players.bytes.equals(expected),
+        players.name + ": " + players.bytes.length + " bytes");
+  const png = await save("GraphTab", "SaveChartPng");
+  check("the browser saves the chart", png.name === "history.png" && png.bytes.subarray(0, 8).toString("hex") === "89504e470d0a1a0a", png.name);
+  fs.rmSync(folder, { recursive: true, force: true });
+}
+
+// Every save of the folder dropped together: two saves of different games are not compared,
+// with the reason `orv5 diff` gives. Also measures how long the check takes to show and how
+// large the core's memory has grown (printed, not asserted).
+async function checkManySaves(page, orv5, folder) {
+  const files = fs.readdirSync(folder).filter((file) => file.endsWith(".Orv5Save")).sort();
+  const before = await page.evaluate("Orv5Core.memoryBytes()");
+  const started = Date.now();
+  await dropAndCheck(page, files.map((file) => [path.join(folder, file), file]));
+  const tookMs = Date.now() - started;
+  const after = await page.evaluate("Orv5Core.memoryBytes()");
+  const mb = (bytes) => (bytes / 1048576).toFixed(0) + " MB";
+  console.log("drop of " + files.length + " saves to their check: " + tookMs + " ms; the core's memory " +
+              mb(before) + " before, " + mb(after) + " after");
+  const pair = ["qel-hotseat-t1.Orv5Save", "qel-poland-t12.Orv5Save"];
+  if (!pair.every((file) => files.includes(file))) return;
+  const [, title, text] = await compareChosen(page, pair);
+  const refusal = spawnSync(orv5, ["diff", ...pair], { cwd: folder, encoding: "utf8" }).stderr.replace(/\n$/, "");
+  check("saves of two games are not compared, with orv5 diff's reason", title === "Cannot compare" && text === refusal,
+        title + "\n" + text + "\norv5 diff: " + refusal);
 }
 
 // A save dropped on the page, as a person drops one: the time until its first tab is filled.
@@ -294,6 +483,7 @@ async function measureDrop(page, save) {
 async function main() {
   const o = options();
   o.demo = path.resolve(o.demo);
+  o.orv5 = path.resolve(o.orv5);
   const saves = [o.demo];
   const folder = process.env.ORV5_REAL_SAVES;
   if (folder && fs.existsSync(folder)) {
@@ -312,7 +502,13 @@ async function main() {
     await checkKeyboard(page, o.demo);
     await checkPreSessions(page, o.demo);
     await checkSeveralSaves(page, o.demo);
+    await checkDownloads(page, o.orv5, o.demo);
     const poland = saves.find((save) => path.basename(save) === "qel-poland-t12.Orv5Save");
+    if (poland) await checkDownloads(page, o.orv5, poland);
+    await checkDroppedName(page, o.orv5, o.demo);
+    await checkBrowserSaves(browser, page, o.orv5, o.demo);
+    if (saves.some((save) => path.basename(save) === "qel-hotseat-t2a.Orv5Save")) await checkHotseatPair(page, o.orv5, folder);
+    if (saves.length > 1) await checkManySaves(page, o.orv5, folder);
     if (poland) await measureDrop(page, poland);
     const errors = page.console.filter((line) => /^(error|exception)/.test(line));
     check("the page logs no errors", errors.length === 0, errors.join("\n"));

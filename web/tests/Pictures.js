@@ -1,10 +1,29 @@
 "use strict";
 // Pictures of the page in headless Chromium: a save opened through #save=, then one PNG per
 // visible tab, to look at before a change goes in (scripts/web.sh pictures keeps the README's).
+// With --drop, the saves of that folder dropped together: the saves panel with two of them
+// compared (SavesPanel.png).
 //   node Pictures.js --page index.html --chromium chromium --save SAVE --out FOLDER [--size 1280x900]
+//                    [--drop FOLDER --compare FIRST,SECOND]
 const fs = require("fs");
 const path = require("path");
 const { Browser } = require("./Browser.js");
+
+// The saves of a folder dropped together, two of them chosen and compared.
+async function drawSavesPanel(page, o, width) {
+  const files = fs.readdirSync(o.drop).filter((file) => file.endsWith(".Orv5Save")).sort();
+  await page.dropFiles(files.map((file) => [path.join(path.resolve(o.drop), file), file]));
+  await page.waitFor("Orv5SavesPanel.state.checked > 0", 300000);
+  for (const file of (o.compare || "").split(",").filter(Boolean)) {
+    await page.evaluate(`(function(){ const entry = Orv5SavesPanel.state.panel.entries.findIndex((e) => e.file === ${JSON.stringify(file)});
+      const box = document.querySelector('#SavesTable input[data-entry="' + entry + '"]');
+      box.checked = true; box.dispatchEvent(new Event("change")); })()`);
+  }
+  if (o.compare) await page.evaluate("document.getElementById('CompareSaves').click()");
+  const height = await page.evaluate("Math.ceil(document.getElementById('PageControls').getBoundingClientRect().top) + 40");
+  await page.screenshot(path.join(o.out, "SavesPanel.png"), width, height);
+  console.log(o.out + ": SavesPanel.png");
+}
 
 async function main() {
   const o = {};
@@ -25,6 +44,7 @@ async function main() {
       await page.screenshot(path.join(o.out, sheet + ".png"), width, height);
     }
     console.log(o.out + ": " + sheets.map((s) => s + ".png").join(" "));
+    if (o.drop) await drawSavesPanel(page, o, width);
   } finally {
     await browser.close();
   }

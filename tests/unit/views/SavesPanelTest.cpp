@@ -114,6 +114,23 @@ TEST(SavesPanel, SavesThatCannotBeComparedAndRefusedFilesAreListedApartWithTheRe
   EXPECT_TRUE(refused.Marked);
   EXPECT_EQ(panel.PairOf(0, 1).Refusal, "setup.Orv5Save is not compared with other saves.");
   EXPECT_EQ(panel.PreviousOf(2), -1);
+  EXPECT_EQ(panel.ParentOf(2), -1);
+  EXPECT_EQ(panel.ParentOf(3), -1);  // no such entry
+}
+
+TEST(SavesPanel, TheCheckTextIsWhatOrv5CheckPrintsWithARefusedFileAmongTheSavesNotComparable) {
+  SavesPanelModel panel;
+  PutAll(panel, BranchingGame());
+  panel.Regroup();
+  const std::vector<SaveSummary> summaries = SummariesOf(BranchingGame());
+  EXPECT_EQ(panel.CheckText(), CheckLines(summaries, CheckSeries(summaries)));
+  panel.PutRefused("notes.Orv5Save", "not an Orv5 save: it does not start with ORV5");
+  panel.Regroup();
+  const Lines text = panel.CheckText();
+  ASSERT_GE(text.size(), 3u);
+  EXPECT_EQ(Lines(text.end() - 3, text.end()),
+            (Lines{"Not comparable:", "  notes.Orv5Save: not an Orv5 save: it does not start with ORV5",
+                   "5 saves: 1 game, 1 not comparable, 3 findings."}));
 }
 
 TEST(SavesPanel, SortKeysAreNumbersForNumbersTextsWithoutCaseAndTheLineOrder) {
@@ -153,6 +170,10 @@ TEST(SavesPanel, PairsAreOrderedAsTheGameAndPreviousIsTheSaveContinued) {
   EXPECT_EQ(panel.PreviousOf(c), a);  // the save it continues, not b just before it
   EXPECT_EQ(panel.PreviousOf(d), b);
   EXPECT_EQ(panel.PreviousOf(a), -1);
+  EXPECT_EQ(panel.ParentOf(c), a);
+  EXPECT_EQ(panel.ParentOf(d), b);
+  EXPECT_EQ(panel.ParentOf(b), a);
+  EXPECT_EQ(panel.ParentOf(a), -1);
   const std::vector<SaveSummary> summaries = SummariesOf(BranchingGame());
   EXPECT_EQ(panel.DiffText(pair), DiffLines(DiffSaves(summaries[1], summaries[3])));
   EXPECT_EQ(panel.DiffText(panel.PairOf(a, a)), (Lines{"Choose two different saves."}));
