@@ -7,6 +7,7 @@
 
 #include "analysis/Sections.h"
 #include "refdata/Lookups.h"
+#include "refdata/RefTables.h"
 
 namespace orv5 {
 
@@ -219,11 +220,10 @@ void CityStateBonuses(SaveAnalysis& save, int32_t h, int32_t rows) {
 
 void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
   TLeaderInfoRec& leader = save.Leaders[static_cast<size_t>(h)];
-  const bool computer = leader.Status == ComputerPlayer;
-  leader.CityUnhappiness = Narrow(int64_t{leader.CityUnhappiness} * (computer ? save.DifficultyPercent7 : save.DifficultyPercent5));
-  const int64_t populationPercent = computer ? save.DifficultyPercent7 : save.DifficultyPercent6;
-  leader.CitizenUnhappinessSum = Narrow(leader.CitizenUnhappinessSum * populationPercent);
-  leader.SpecialistUnhappinessSum = Narrow(leader.SpecialistUnhappinessSum * populationPercent);
+  const UnhappinessPercents percents = UnhappinessPercentsOf(save, leader);
+  leader.CityUnhappiness = Narrow(int64_t{leader.CityUnhappiness} * percents.Cities);
+  leader.CitizenUnhappinessSum = Narrow(leader.CitizenUnhappinessSum * percents.Citizens);
+  leader.SpecialistUnhappinessSum = Narrow(leader.SpecialistUnhappinessSum * percents.Citizens);
   const int64_t scaled = int64_t{leader.CityUnhappiness} * 1000 + leader.CitizenUnhappinessSum + leader.SpecialistUnhappinessSum;
   leader.Unhappiness = Narrow(scaled / 100000 + leader.OccupiedUnhappiness);
   leader.Happiness = Narrow(int64_t{leader.GrossHappiness} - leader.Unhappiness);
@@ -238,6 +238,26 @@ void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
 }
 
 }  // namespace
+
+UnhappinessPercents UnhappinessPercentsOf(const SaveAnalysis& save, const TLeaderInfoRec& leader) {
+  const bool computer = leader.Status == ComputerPlayer;
+  if (leader.IsMinorCiv != 0) {  // city-states follow the game's level whatever their own row says
+    return computer ? UnhappinessPercents{save.DifficultyPercent7, save.DifficultyPercent7}
+                    : UnhappinessPercents{save.DifficultyPercent5, save.DifficultyPercent6};
+  }
+  const auto levels = LevelTable();
+  const int32_t own = leader.Slot >= 0 && leader.Slot < MaxPlayers ? save.SlotHandicap[static_cast<size_t>(leader.Slot)] : -1;
+  UnhappinessPercents percents = computer ? UnhappinessPercents{100, 100}
+                                          : UnhappinessPercents{save.DifficultyPercent5, save.DifficultyPercent6};
+  if (own >= 0 && static_cast<size_t>(own) < levels.size()) {
+    percents = {levels[static_cast<size_t>(own)].LevelPercent5, levels[static_cast<size_t>(own)].LevelPercent6};
+  }
+  if (computer) {  // the game's level then lowers what a computer player's own level leaves
+    percents.Cities = percents.Cities * save.DifficultyPercent7 / 100;
+    percents.Citizens = percents.Citizens * save.DifficultyPercent7 / 100;
+  }
+  return percents;
+}
 
 // Only rows below LeaderCount hold players; the rest would copy another row's relations.
 void ComputeDerivedValues(SaveAnalysis& save) {

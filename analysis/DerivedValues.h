@@ -25,6 +25,18 @@ inline constexpr int TechEndingLeader12Culture = 44;
 // Indexes of SaveAnalysis::WonderOwner.
 enum WonderSlot { AngkorWat, SistineChapel, HagiaSophia, ForbiddenPalace, LeaningTower };
 
+// The percentages of a player's unhappiness from its number of cities and from its citizens.
+// A nation uses its own difficulty row (SlotHandicap); a computer player's is then multiplied by
+// the game level's computer percentage (LevelPercent7). A computer player whose own row is not in
+// the table counts 100 %, a human the game level's row. City-states keep the game level's
+// percentages. Products are truncated to whole percents, which is exact for every row a computer
+// player has been seen to use (60 or 100, times a multiple of 5).
+struct UnhappinessPercents {
+  int32_t Cities = 100;
+  int32_t Citizens = 100;
+};
+UnhappinessPercents UnhappinessPercentsOf(const SaveAnalysis& save, const TLeaderInfoRec& leader);
+
 // Food a city of this population needs to grow (population outside 1..100 counts as 1).
 int32_t FoodNeeded(int32_t population, const TLeaderInfoRec& owner, const SaveAnalysis& save);
 

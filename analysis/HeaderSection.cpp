@@ -175,7 +175,7 @@ void ReadSlotLists(HeaderState& state, SaveAnalysis& save) {
   state.SlotLists.push_back({"SlotStatus", lists.Ints(save.SlotStatus)});  // 20
   lists.Ints();                                                             // 21
   lists.Ints();
-  if (save.SaveVersion > 7) lists.Ints();  // 22
+  if (save.SaveVersion > 7) lists.Ints(save.SlotHandicap);  // 22
   ReadNameTables(state, save);             // 23
   save.ActivePlayerPos = lists.Cursor();
   save.ActivePlayer = lists.Int();  // 24

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "analysis/ListReads.h"
+#include "analysis/SessionFigures.h"
 #include "analysis/Sections.h"
 #include "savefile/Calendar.h"
 #include "savefile/Format.h"
@@ -21,9 +22,6 @@ namespace {
 constexpr int32_t kLogSearchStart = 500;
 constexpr char kLogPattern[] = {'\xFF', '\xFF', '\xFF', '\xFF', 0, 0, 0, 0, 1, 0, 0, 0};
 constexpr int64_t kLogMarkerAbove = 9999;
-
-// Session messages in the languages the game writes them in (UTF-8, case-sensitive).
-constexpr std::string_view kSessionWords[] = {"Session", "\xD1\x81\xD0\xB5\xD1\x81\xD1\x81\xD0\xB8\xD1\x8F"};
 
 using MessageReader = TReplayMsgRec (*)(ListReader&);
 
@@ -73,13 +71,6 @@ int32_t FindReplayLog(const ImageReader& image, int32_t start) {
     if (std::llabs(static_cast<int64_t>(image.IntAt(q + 12))) > kLogMarkerAbove) return q;
   }
   return 0;
-}
-
-bool IsSessionMessage(std::string_view text) {
-  for (std::string_view word : kSessionWords) {
-    if (text.find(word) != std::string_view::npos) return true;
-  }
-  return false;
 }
 
 void RecordSession(const TReplayMsgRec& message, int32_t& sessions, SaveAnalysis& save) {

@@ -107,8 +107,17 @@ void ReadBodySectionsOnTwoThreads(ParseContext& ctx, SaveAnalysis& save) {
   }
 }
 
+// A build without threads (the web page's wasm) and a machine of one core read on one thread.
+bool SecondThreadHelps() {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+  return false;
+#else
+  return std::thread::hardware_concurrency() != 1;
+#endif
+}
+
 void ReadBodySections(ParseContext& ctx, SaveAnalysis& save, AnalysisThreads threads) {
-  if (threads == AnalysisThreads::Two) {
+  if (threads == AnalysisThreads::Two && SecondThreadHelps()) {
     ReadBodySectionsOnTwoThreads(ctx, save);
   } else {
     for (const BodyStep& step : BodySteps) step.Read(ctx, save);

@@ -24,6 +24,11 @@ inline constexpr int MaxLeagueProjects = 3;
 inline constexpr int WonderCount = 5;
 
 using SlotList = std::array<int32_t, MaxPlayers>;
+constexpr SlotList FilledSlots(int32_t value) {
+  SlotList filled{};  // not "slots": the window's toolkit defines that word
+  for (int32_t& entry : filled) entry = value;
+  return filled;
+}
 // [dataset][turn]; each dataset runs only to the last turn read (at most HistoryTurns values), so
 // a player costs a few KB rather than the 162 KB of the full table.
 using HistoryRow = std::array<std::vector<int32_t>, MaxDatasets>;
@@ -66,6 +71,9 @@ struct SaveAnalysis {
   SlotList SlotLeader{};
   SlotList SlotMinorCiv{};
   SlotList SlotIsMinor{};
+  // Difficulty row of each slot (save version 8): humans play at the level they chose, computer
+  // players at the level the game gives them, which need not be a row of the table; -1 unknown.
+  SlotList SlotHandicap = FilledSlots(-1);
   std::array<std::string, MaxPlayers> SlotCivKeys{};
   std::array<std::string, MaxPlayers> SlotLeaderKeys{};
   std::array<std::string, MaxPlayers> SlotMinorKeys{};

@@ -10,6 +10,20 @@
 
 namespace orv5 {
 
+namespace {
+
+// Session messages in the languages the game writes them in (UTF-8, case-sensitive).
+constexpr std::string_view kSessionWords[] = {"Session", "\xD1\x81\xD0\xB5\xD1\x81\xD1\x81\xD0\xB8\xD1\x8F"};
+
+}  // namespace
+
+bool IsSessionMessage(std::string_view text) {
+  for (std::string_view word : kSessionWords) {
+    if (text.find(word) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
 void CheckValues(SaveAnalysis& save, int32_t preSessionCount) {
   save.PreSessionCount = preSessionCount;
   const int64_t playSessions = static_cast<int64_t>(save.SessionCount) - preSessionCount;

@@ -13,6 +13,7 @@
 
 #include "app/ModelBinder.h"
 #include "savefile/Format.h"
+#include "views/CsvText.h"
 
 namespace orv5::ui {
 
@@ -60,15 +61,8 @@ QValueAxis* MakeAxis(QChart* chart, Qt::Alignment alignment) {
   return axis;
 }
 
-// A CSV field: quoted when it holds a separator, a quote or a line break.
-QString CsvField(const QString& text) {
-  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))) {
-    return text;
-  }
-  QString quoted = text;
-  quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-  return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
+// A CSV field as the exported tables write it (views/CsvText.h).
+QString CsvField(const QString& text) { return QString::fromStdString(orv5::CsvField(text.toStdString())); }
 
 }  // namespace
 

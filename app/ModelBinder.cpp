@@ -25,7 +25,7 @@ bool BindEdit(const EditValue& model, QWidget* widget) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     if (edit->text() != ToQString(model.Text)) edit->setText(ToQString(model.Text));
     edit->setCursorPosition(0);  // a long text shows its beginning
-    edit->setToolTip(ToQString(model.Hint));
+    edit->setToolTip(ToQString(ToolTipText(model)));
     if (model.TextColour) {
       QPalette palette = edit->palette();
       palette.setColor(QPalette::Text, ToQColor(*model.TextColour));
@@ -35,7 +35,7 @@ bool BindEdit(const EditValue& model, QWidget* widget) {
   }
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(ToQString(model.Text));
-    label->setToolTip(ToQString(model.Hint));
+    label->setToolTip(ToQString(ToolTipText(model)));
     return true;
   }
   return false;

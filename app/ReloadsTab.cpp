@@ -1,5 +1,6 @@
-// Reloads: how often the game was saved and loaded again, the sessions one by one, and the
-// runaway reload list that "Cure" removes.
+// Reloads: how often the game was saved and loaded again, the sessions one by one, what the save
+// says about itself that an organiser should look at, and the runaway reload list that "Cure"
+// removes.
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,9 +62,15 @@ QWidget* BuildReloadsTab(TForm1& form) {
   auto* layout = new QVBoxLayout(sheet);
   auto* top = new QHBoxLayout;
   top->addWidget(BuildCounts(sheet, form));
+  auto* lists = new QVBoxLayout;
   QListWidget* sessions = ui::ListBox(sheet, "SessionListBox", 4);
   sessions->setFont(ui::ColumnFont());
-  top->addWidget(sessions, 1);
+  lists->addWidget(sessions, 2);
+  lists->addWidget(ui::Label(sheet, QStringLiteral("Findings (Замечания)")));
+  QListWidget* findings = ui::ListBox(sheet, "FindingsListBox");
+  findings->setWordWrap(true);
+  lists->addWidget(findings, 1);
+  top->addLayout(lists, 1);
   layout->addLayout(top, 1);
   layout->addWidget(BuildCancer(sheet, form));
   return sheet;

@@ -8,11 +8,14 @@
 #include <QElapsedTimer>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -25,6 +28,8 @@
 
 #include "app/FormParts.h"
 #include "app/HistoryChartView.h"
+#include "app/SaveLoading.h"
+#include "app/SavesPanel.h"
 #include "app/Sheets.h"
 #include "views/LoadNotice.h"
 #include "views/Tabs.h"
@@ -49,8 +54,6 @@ QString FileDateText(double secondsSinceEpoch) {
          locale.toString(when.time(), timeFormat.trimmed());
 }
 
-std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
-
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) { FormCreate(); }
@@ -66,6 +69,7 @@ void TForm1::FormCreate() {
   QFont formFont = font();
   formFont.setPointSize(8);
   setFont(formFont);
+  BuildMenus();
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(6, 6, 6, 4);
@@ -83,10 +87,34 @@ void TForm1::FormCreate() {
   layout->addWidget(pages_, 1);
   layout->addWidget(BuildDiagnosticsLine());
   setCentralWidget(central);
+  panel_ = new ui::SavesPanel(*this);
+  addDockWidget(Qt::TopDockWidgetArea, panel_);  // the rows want the width; the user may move it
+  panel_->hide();  // until a folder is opened
   statusBar()->setSizeGripEnabled(true);  // load times and written files are reported here
   controls_.Build(this);
   new QShortcut(QKeySequence::Open, this, this, &TForm1::Button1Click);
   new QShortcut(QKeySequence(Qt::Key_F5), this, this, &TForm1::Button4Click);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, panel_, &ui::SavesPanel::OpenFolderClick);
+  panel_->RestoreLayout();
+}
+
+// The loading buttons stay above the tabs; the menu adds what has no button.
+void TForm1::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->setObjectName(QStringLiteral("FileMenu"));
+  QAction* load = file->addAction(tr("Load File…\tCtrl+O"), this, &TForm1::Button1Click);
+  load->setObjectName(QStringLiteral("LoadFileAction"));
+  // The panel is made after the menus; the shortcut itself is the window's (Ctrl+Shift+O).
+  QAction* folder = file->addAction(tr("Open Folder…\tCtrl+Shift+O"), this, [this] { panel_->OpenFolderClick(); });
+  folder->setObjectName(QStringLiteral("OpenFolderAction"));
+  exportTables_ = file->addAction(tr("Export tables…"), this, &TForm1::ExportTablesClick);
+  exportTables_->setObjectName(QStringLiteral("ExportTablesAction"));
+  exportTables_->setToolTip(tr("Write every table of the save as CSV files into a folder"));
+  exportTables_->setEnabled(false);  // until a save is loaded
+  file->addSeparator();
+  QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
+  quit->setObjectName(QStringLiteral("QuitAction"));
+  quit->setShortcut(QKeySequence::Quit);
 }
 
 QWidget* TForm1::BuildTopControls() {
@@ -107,12 +135,15 @@ QWidget* TForm1::BuildTopControls() {
   loadFile->setToolTip(tr("Choose a save and load it (Ctrl+O); a save can also be dropped on the window"));
   QPushButton* loadIt = ui::Button(top, "Button4", QStringLiteral("Load It"));
   loadIt->setToolTip(tr("Load the save named in Path (F5)"));
+  QPushButton* openFolder = ui::Button(top, "OpenFolderButton", tr("Open Folder…"));
+  openFolder->setToolTip(tr("List a folder of saves beside the tabs (Ctrl+Shift+O); a folder can also be dropped here"));
+  connect(openFolder, &QPushButton::clicked, this, [this] { panel_->OpenFolderClick(); });
   QPushButton* saveFile = ui::Button(top, "Button2", QStringLiteral("Save File"));
   saveFile->setEnabled(false);
   connect(loadFile, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(loadIt, &QPushButton::clicked, this, &TForm1::Button4Click);
   connect(saveFile, &QPushButton::clicked, this, &TForm1::Button2Click);
-  for (QPushButton* button : {loadFile, loadIt, saveFile}) dateRow->addWidget(button);
+  for (QPushButton* button : {loadFile, loadIt, openFolder, saveFile}) dateRow->addWidget(button);
   rows->addLayout(dateRow);
   return top;
 }
@@ -144,7 +175,7 @@ QString ReadAndAnalyse(const QString& path, std::unique_ptr<LoadedSave>& into, L
   QElapsedTimer clock;
   clock.start();
   try {
-    LoadResult result = orv5::LoadSave(ToPath(path), std::move(spare));
+    LoadResult result = ui::LoadSaveFile(path, std::move(spare));
     timings.ReadMs = clock.restart();
     if (auto* error = std::get_if<LoadError>(&result)) return ui::ToQString(error->Message);
     into = std::make_unique<LoadedSave>();
@@ -173,19 +204,60 @@ bool TForm1::LoadSave(const QString& path) {
   }
   QElapsedTimer clock;
   clock.start();
-  // The save replaced lends its buffers to the next load.
-  if (loaded_) spare_ = std::move(loaded_->Container);
-  loaded_ = std::move(loaded);
-  lastLoadError_.clear();
-  Control<QLineEdit>(QStringLiteral("Edit1"))->setText(QFileInfo(path).absoluteFilePath());
-  Control<QLineEdit>(QStringLiteral("Edit2"))->setText(FileDateText(loaded_->Container.FileDate));
-  Print5Data();
+  ShowLoaded(path, std::move(loaded));
+  containerPending_ = false;
   timings.DisplayMs = clock.elapsed();
   timings_ = timings;
   QApplication::restoreOverrideCursor();
   ShowLoadTimes(QFileInfo(path).fileName());
   return true;
 }
+
+bool TForm1::ShowAnalysedSave(const QString& path, SaveAnalysis analysis, double fileDate, int64_t fileLength) {
+  auto loaded = std::make_unique<LoadedSave>();
+  loaded->Analysis = std::move(analysis);
+  loaded->Container.Path = QFile::encodeName(path).toStdString();
+  loaded->Container.FileDate = fileDate;
+  loaded->Container.FileLength = static_cast<int32_t>(fileLength);
+  ShowLoaded(path, std::move(loaded));
+  containerPending_ = true;
+  statusBar()->showMessage(tr("Showing %1").arg(QFileInfo(path).fileName()), 10000);
+  return true;
+}
+
+void TForm1::ShowLoaded(const QString& path, std::unique_ptr<LoadedSave> loaded) {
+  // The save replaced lends its buffers to the next load.
+  if (loaded_) spare_ = std::move(loaded_->Container);
+  loaded_ = std::move(loaded);
+  lastLoadError_.clear();
+  singlePlayerBytes_.clear();
+  Control<QLineEdit>(QStringLiteral("Edit1"))->setText(QFileInfo(path).absoluteFilePath());
+  Control<QLineEdit>(QStringLiteral("Edit2"))->setText(FileDateText(loaded_->Container.FileDate));
+  Print5Data();
+}
+
+bool TForm1::ContainerReady() {
+  if (!loaded_) return false;
+  if (!containerPending_) return true;
+  const QString path = QFile::decodeName(QByteArray::fromStdString(loaded_->Container.Path));
+  LoadResult result = ui::LoadSaveFile(path);
+  QString failure;
+  if (auto* error = std::get_if<LoadError>(&result)) {
+    failure = ui::ToQString(error->Message);
+  } else if (const SaveContainer& read = std::get<SaveContainer>(result);
+             read.FileLength != loaded_->Container.FileLength || read.FileDate != loaded_->Container.FileDate) {
+    failure = tr("the file was written again since it was analysed; select its row again");
+  }
+  if (!failure.isEmpty()) {
+    ReportError(tr("Load File"), tr("Could not read %1:\n%2").arg(path, failure));
+    return false;
+  }
+  loaded_->Container = std::move(std::get<SaveContainer>(result));
+  containerPending_ = false;
+  return true;
+}
+
+void TForm1::OpenFolder(const QString& folder) { panel_->OpenFolder(folder); }
 
 void TForm1::ShowLoadTimes(const QString& file) {
   const qint64 total = timings_.ReadMs + timings_.AnalyseMs + timings_.DisplayMs;
@@ -210,6 +282,7 @@ void TForm1::Print5Data() {
     Merge(bindReport_, ui::BindTab(tab.Build(loaded_->Analysis, selection), controls_, pages_));
   }
   zoomResetPending_ = false;
+  exportTables_->setEnabled(true);
   ShowPreSessionsValid(true);
   ShowDiagnostics();
 }
@@ -262,7 +335,17 @@ void TForm1::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();
-  LoadSave(urls.first().toLocalFile());
+  const QString path = urls.first().toLocalFile();
+  if (QFileInfo(path).isDir()) {
+    OpenFolder(path);
+  } else {
+    LoadSave(path);
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  panel_->SaveLayout();
+  QMainWindow::closeEvent(event);
 }
 
 }  // namespace orv5

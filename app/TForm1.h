@@ -9,6 +9,8 @@
 #include "app/ModelBinder.h"
 #include "views/ViewModel.h"
 
+class QAction;
+class QCloseEvent;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -16,6 +18,9 @@ class QTabWidget;
 namespace orv5 {
 
 struct TabInfo;
+namespace ui {
+class SavesPanel;
+}
 
 // Where the time of the last successful load went, in milliseconds.
 struct LoadTimings {
@@ -36,6 +41,14 @@ class TForm1 : public QMainWindow {
   bool LoadSave(const QString& path);
 
   const LoadedSave* Loaded() const { return loaded_.get(); }
+
+  // Shows an analysis made by the saves panel's background work, without reading the file
+  // again. The file's buffers are read only when a writer needs them (Cure, Save). Returns
+  // whether the save is shown.
+  bool ShowAnalysedSave(const QString& path, SaveAnalysis analysis, double fileDate, int64_t fileLength);
+  // Opens a folder of saves in the saves panel.
+  void OpenFolder(const QString& folder);
+  ui::SavesPanel* Panel() const { return panel_; }
   QWidget* Control(const QString& name) const { return controls_.Find(name); }
   template <typename W>
   W* Control(const QString& name) const {
@@ -50,6 +63,10 @@ class TForm1 : public QMainWindow {
   const QString& LastLoadError() const { return lastLoadError_; }
   // The player's or statistic's selection the views are asked for on this sheet.
   ViewSelection SelectionFor(const TabInfo& tab) const;
+  // Writes every table of the loaded save as a CSV file into `folder`, named after the save and
+  // the table, the same text `orv5 csv` prints. Returns the files written; a failure is reported
+  // in a message and ends the export.
+  QStringList ExportTables(const QString& folder);
 
  public slots:
   void Button1Click();
@@ -76,15 +93,23 @@ class TForm1 : public QMainWindow {
   void HistoryChartUndoZoom();
   void Edit11Change();
   void ShowDiagnosticsDetails();
+  // File -> "Export tables…": asks for a folder, then ExportTables.
+  void ExportTablesClick();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
+  void BuildMenus();
   QWidget* BuildTopControls();
   QWidget* BuildDiagnosticsLine();
+  void ShowLoaded(const QString& path, std::unique_ptr<LoadedSave> loaded);
+  // The loaded save's buffers, read again when the save was shown from an analysis alone;
+  // false (and a message) when the file is gone or changed since it was analysed.
+  bool ContainerReady();
   void Print5Data();
   void ShowDiagnostics();
   void ShowLoadTimes(const QString& file);
@@ -98,11 +123,14 @@ class TForm1 : public QMainWindow {
 
   std::unique_ptr<LoadedSave> loaded_;
   SaveContainer spare_;  // the buffers of the save shown before, for the next load to fill
+  bool containerPending_ = false;  // loaded_ holds the analysis only, not yet the file's buffers
+  ui::SavesPanel* panel_ = nullptr;
   ui::ControlIndex controls_;
   ui::BindReport bindReport_;
   QTabWidget* pages_ = nullptr;
   QLabel* diagnosticsLine_ = nullptr;
   QPushButton* diagnosticsButton_ = nullptr;
+  QAction* exportTables_ = nullptr;
   QString lastLoadError_;
   LoadTimings timings_;
   bool zoomResetPending_ = true;

@@ -84,7 +84,7 @@ void TForm1::Button1Click() {
 void TForm1::Button4Click() { LoadSave(Control<QLineEdit>(QStringLiteral("Edit1"))->text()); }
 
 void TForm1::Button2Click() {
-  if (!loaded_) return;
+  if (!ContainerReady()) return;
   const auto built = BuildImageFile(loaded_->Container);
   if (const auto* error = std::get_if<WriteError>(&built)) {
     ReportError(tr("Save File"), ui::ToQString(error->Message));
@@ -96,7 +96,7 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button5Click() {
-  if (!loaded_) return;
+  if (!ContainerReady()) return;
   const auto cured = BuildCuredSave(loaded_->Container, loaded_->Analysis.CancerPos);
   if (const auto* error = std::get_if<WriteError>(&cured)) {
     ReportError(tr("Cure"), ui::ToQString(error->Message));
@@ -110,7 +110,7 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::SingleBtnClick() {
-  if (!loaded_) return;
+  if (!ContainerReady()) return;
   const SaveAnalysis& save = loaded_->Analysis;
   const HeaderEditOffsets offsets{save.ActivePlayerPos, save.FlagBytePos, save.GameTypePos, save.SlotStatusPos,
                                   save.SlotStatus2Pos};
@@ -123,7 +123,7 @@ void TForm1::SingleBtnClick() {
 }
 
 void TForm1::SaveBtnClick() {
-  if (!loaded_) return;
+  if (!ContainerReady()) return;
   // "Save" writes the file as loaded, with the edits of "Make Single" when there were any.
   const ByteBuffer& bytes = singlePlayerBytes_.empty() ? loaded_->Container.FileImage : singlePlayerBytes_;
   const QString written = AskAndWrite(this, "SaveDialog2", Control<QLineEdit>(QStringLiteral("Edit1"))->text(), bytes);

@@ -2,6 +2,8 @@
 // open at start.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTimer>
 
 #include "app/Application.h"
@@ -14,19 +16,26 @@ int main(int argc, char** argv) {
   orv5::SetUpApplication();
 
   QCommandLineParser options;
-  options.setApplicationDescription(QStringLiteral("Shows what an Orv5 save file holds."));
+  options.setApplicationDescription(
+      QStringLiteral("Shows what an Orv5 save file holds; given a folder, lists its saves beside the tabs."));
   options.addHelpOption();
   options.addVersionOption();
-  options.addPositionalArgument(QStringLiteral("save"), QStringLiteral("Save file to open (*.Orv5Save)"),
-                                QStringLiteral("[save]"));
+  options.addPositionalArgument(QStringLiteral("save"),
+                                QStringLiteral("Save file to open (*.Orv5Save), or a folder of saves"),
+                                QStringLiteral("[save|folder]"));
   options.process(application);
 
   orv5::TForm1 form;
   form.show();
-  const QStringList saves = options.positionalArguments();
-  if (!saves.isEmpty()) {
-    // Load once the window is on screen, so the busy cursor and any message have a window.
-    QTimer::singleShot(0, &form, [&form, path = saves.first()] { form.LoadSave(path); });
+  const QStringList arguments = options.positionalArguments();
+  // Without an argument the folder of the last run is listed again, when it is still there.
+  const QString lastFolder = QSettings().value(QStringLiteral("SavesPanel/LastFolder")).toString();
+  const QString open = !arguments.isEmpty() ? arguments.first() : lastFolder;
+  // Load once the window is on screen, so the busy cursor and any message have a window.
+  if (QFileInfo(open).isDir()) {
+    QTimer::singleShot(0, &form, [&form, open] { form.OpenFolder(open); });
+  } else if (!arguments.isEmpty()) {
+    QTimer::singleShot(0, &form, [&form, open] { form.LoadSave(open); });
   }
   return application.exec();
 }

@@ -4,8 +4,10 @@
 // all views alone on a loaded save; the whole program `orv5 reloads SAVE` from start to exit;
 // the window's figures (orv5_window_bench: file chosen to every tab filled, the slowest change
 // of player and of city); the inflated body's size and the peak memory of one load and analysis.
-// Given several saves, it ends with `orv5 json` of all of them in one call against one call each.
-//   orv5_bench [--runs N] SAVE...
+// Given several saves, it ends with `orv5 json` of all of them in one call against one call each,
+// and then the agreement of the derived values with the game's own records
+// (bench/RecordAgreement.h); --records prints only that table.
+//   orv5_bench [--runs N] [--records] SAVE...
 #include <fcntl.h>
 #include <isa-l/igzip_lib.h>
 #include <sys/wait.h>
@@ -24,6 +26,7 @@
 
 #include "analysis/Save5Analyse.h"
 #include "bench/BenchOptions.h"
+#include "bench/RecordAgreement.h"
 #include "savefile/Container.h"
 #include "views/Tabs.h"
 
@@ -240,11 +243,14 @@ void PrintBatchLine(const std::vector<std::string>& files, int runs) {
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--once") == 0) return LoadOnce(argv[2]);
-  const auto options = orv5::bench::ParseBenchOptions(argc, argv, "orv5_bench");
+  const auto options = orv5::bench::ParseBenchOptions(argc, argv, "orv5_bench", true);
   if (!options) return 2;
+  if (options->RecordsOnly) return orv5::PrintRecordAgreement(options->Files);
   PrintHeader();
   int status = 0;
   for (const auto& file : options->Files) status |= BenchOne(file, options->Runs);
   if (options->Files.size() > 1) PrintBatchLine(options->Files, options->Runs);
+  std::printf("\n");
+  status |= orv5::PrintRecordAgreement(options->Files);
   return status;
 }

@@ -14,12 +14,6 @@ namespace {
 
 using nlohmann::json;
 
-json LeaderJson(const TLeaderInfoRec& row) {
-  return {{"LeaderName", row.LeaderName}, {"CivName", row.CivName}, {"Trait", row.Trait},
-          {"CivIndex", row.CivIndex},     {"LeaderIndex", row.LeaderIndex}, {"Slot", row.Slot},
-          {"Status", row.Status},         {"IsMinorCiv", row.IsMinorCiv}};
-}
-
 json DiagnosticsJson(const std::vector<StepDiagnostic>& steps) {
   json out = json::array();
   for (const StepDiagnostic& step : steps) {
@@ -88,6 +82,7 @@ void AddVersionAndSetup(json& out, const SaveAnalysis& save) {
 void AddSlotsAndPackages(json& out, const SaveAnalysis& save) {
   out["SlotCiv"] = save.SlotCiv;
   out["SlotStatus"] = save.SlotStatus;
+  out["SlotHandicap"] = save.SlotHandicap;
   out["SlotLeader"] = save.SlotLeader;
   out["SlotMinorCiv"] = save.SlotMinorCiv;
   out["SlotIsMinor"] = save.SlotIsMinor;
@@ -148,13 +143,15 @@ void AddBodyValuesAndOffsets(json& out, const SaveAnalysis& save) {
 
 void AddPlayersAndReplay(json& out, const SaveAnalysis& save) {
   json leaders = json::array();
-  for (const TLeaderInfoRec& row : save.Leaders) leaders.push_back(LeaderJson(row));
+  for (size_t r = 0; r < save.Leaders.size(); ++r) {
+    leaders.push_back(RecordJson(PlayerFields(), {save, static_cast<int32_t>(r)}, save.Leaders[r]));
+  }
   out["Leaders"] = std::move(leaders);
   out["LeaderCount"] = save.LeaderCount;
   out["MajorPlayerCount"] = save.MajorPlayerCount;
   json messages = json::array();
-  for (const TReplayMsgRec& message : save.ReplayMessages) {
-    messages.push_back({{"Turn", message.Turn}, {"Text", message.Text}});
+  for (size_t i = 0; i < save.ReplayMessages.size(); ++i) {
+    messages.push_back(RecordJson(ReplayMessageFields(), {save, static_cast<int32_t>(i)}, save.ReplayMessages[i]));
   }
   out["ReplayMessages"] = std::move(messages);
   out["ReplayCount"] = save.ReplayCount;

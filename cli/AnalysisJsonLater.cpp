@@ -1,6 +1,7 @@
-// The later sections as JSON: the rest of every `Leaders` row (beliefs, technologies, the
-// economy block, the city sums and derived values, agents and treasury), the league projects,
-// the adopted policies and the notification logs; then the cities.
+// The later sections as JSON: the list-valued fields of every `Leaders` row (beliefs,
+// technologies, city-state friends and allies, agents; the single values come from the player's
+// field list), the league projects, the adopted policies and the notification logs; then the
+// cities.
 #include <string>
 #include <utility>
 
@@ -11,72 +12,6 @@ namespace orv5 {
 namespace {
 
 using nlohmann::json;
-using IntField = std::pair<const char*, int32_t TLeaderInfoRec::*>;
-
-// Every int32 field of a player row that the sections after the player table fill, by name.
-constexpr IntField LeaderIntFields[] = {
-    {"TechLeadValue", &TLeaderInfoRec::TechLeadValue},
-    {"ResearchOverflow", &TLeaderInfoRec::ResearchOverflow},
-    {"PolicyCount", &TLeaderInfoRec::PolicyCount},
-    {"PolicyCulture", &TLeaderInfoRec::PolicyCulture},
-    {"PolicyCultureNeeded", &TLeaderInfoRec::PolicyCultureNeeded},
-    {"TotalCulture", &TLeaderInfoRec::TotalCulture},
-    {"CSCulture", &TLeaderInfoRec::CSCulture},
-    {"GrossHappiness", &TLeaderInfoRec::GrossHappiness},
-    {"AccHappiness", &TLeaderInfoRec::AccHappiness},
-    {"GoldenAgeCount", &TLeaderInfoRec::GoldenAgeCount},
-    {"GoldenAgeTurns", &TLeaderInfoRec::GoldenAgeTurns},
-    {"GoldenAgeExtra", &TLeaderInfoRec::GoldenAgeExtra},
-    {"GreatPeopleCount", &TLeaderInfoRec::GreatPeopleCount},
-    {"GreatPersonThreshold", &TLeaderInfoRec::GreatPersonThreshold},
-    {"GreatWriterThreshold", &TLeaderInfoRec::GreatWriterThreshold},
-    {"GreatArtistThreshold", &TLeaderInfoRec::GreatArtistThreshold},
-    {"GreatMusicianThreshold", &TLeaderInfoRec::GreatMusicianThreshold},
-    {"GreatGeneralThreshold", &TLeaderInfoRec::GreatGeneralThreshold},
-    {"GreatAdmiralThreshold", &TLeaderInfoRec::GreatAdmiralThreshold},
-    {"GGPoints", &TLeaderInfoRec::GGPoints},
-    {"GAPoints", &TLeaderInfoRec::GAPoints},
-    {"TGGPoints", &TLeaderInfoRec::TGGPoints},
-    {"GMFaith", &TLeaderInfoRec::GMFaith},
-    {"GSFaith", &TLeaderInfoRec::GSFaith},
-    {"GWrFaith", &TLeaderInfoRec::GWrFaith},
-    {"GArFaith", &TLeaderInfoRec::GArFaith},
-    {"GMuFaith", &TLeaderInfoRec::GMuFaith},
-    {"GGFaith", &TLeaderInfoRec::GGFaith},
-    {"GAFaith", &TLeaderInfoRec::GAFaith},
-    {"GEFaith", &TLeaderInfoRec::GEFaith},
-    {"GreatPeopleExtra", &TLeaderInfoRec::GreatPeopleExtra},
-    {"PolicyExtra1", &TLeaderInfoRec::PolicyExtra1},
-    {"PolicyExtra2", &TLeaderInfoRec::PolicyExtra2},
-    {"AccFaith", &TLeaderInfoRec::AccFaith},
-    {"TotalFaith", &TLeaderInfoRec::TotalFaith},
-    {"CityCount", &TLeaderInfoRec::CityCount},
-    {"NeverLostCount", &TLeaderInfoRec::NeverLostCount},
-    {"OccupiedCount", &TLeaderInfoRec::OccupiedCount},
-    {"PuppetCount", &TLeaderInfoRec::PuppetCount},
-    {"CurrentResearch", &TLeaderInfoRec::CurrentResearch},
-    {"CityUnhappiness", &TLeaderInfoRec::CityUnhappiness},
-    {"CitizenUnhappinessSum", &TLeaderInfoRec::CitizenUnhappinessSum},
-    {"SpecialistUnhappinessSum", &TLeaderInfoRec::SpecialistUnhappinessSum},
-    {"OccupiedUnhappiness", &TLeaderInfoRec::OccupiedUnhappiness},
-    {"Unhappiness", &TLeaderInfoRec::Unhappiness},
-    {"Happiness", &TLeaderInfoRec::Happiness},
-    {"AccHappinessNeeded", &TLeaderInfoRec::AccHappinessNeeded},
-    {"CityCulture", &TLeaderInfoRec::CityCulture},
-    {"HappinessCulture", &TLeaderInfoRec::HappinessCulture},
-    {"GoldenAgeCulture", &TLeaderInfoRec::GoldenAgeCulture},
-    {"CulturePerTurn", &TLeaderInfoRec::CulturePerTurn},
-    {"CityFaithSum", &TLeaderInfoRec::CityFaithSum},
-    {"CSFaith", &TLeaderInfoRec::CSFaith},
-    {"FaithPerTurn", &TLeaderInfoRec::FaithPerTurn},
-    {"AgentCount", &TLeaderInfoRec::AgentCount},
-    {"Gold", &TLeaderInfoRec::Gold},
-    {"DiploGold", &TLeaderInfoRec::DiploGold},
-    {"GoldExtra1", &TLeaderInfoRec::GoldExtra1},
-    {"GoldExtra2", &TLeaderInfoRec::GoldExtra2},
-    {"GoldExtra3", &TLeaderInfoRec::GoldExtra3},
-    {"GoldExtra4", &TLeaderInfoRec::GoldExtra4},
-};
 
 // A fixed array as its non-zero entries keyed by index, like the other large tables.
 template <size_t N>
@@ -109,7 +44,6 @@ void AddLeaderFields(json& target, const TLeaderInfoRec& row) {
   target["Beliefs"] = row.Beliefs;
   target["TechKnown"] = NonZeroEntries(row.TechKnown);
   target["TechProgress"] = NonZeroEntries(row.TechProgress);
-  for (const auto& [name, field] : LeaderIntFields) target[name] = row.*field;
   target["FriendOf"] = NonZeroEntries(row.FriendOf);
   target["AllyOf"] = NonZeroEntries(row.AllyOf);
   target["Agents"] = AgentsJson(row);
@@ -154,7 +88,9 @@ json NotificationLogsJson(const SaveAnalysis& save) {
   for (size_t r = 0; r < save.NotificationLogs.size(); ++r) {
     const TNotificationLog& log = save.NotificationLogs[r];
     json messages = json::array();
-    for (const TMessageRec& message : log.Messages) messages.push_back({{"Turn", message.Turn}, {"Text", message.Text}});
+    for (const TMessageRec& message : log.Messages) {
+      messages.push_back(RecordJson(NotificationFields(), {save, static_cast<int32_t>(r)}, message));
+    }
     out[std::to_string(r)] = {{"First", log.First}, {"Last", log.Last}, {"Messages", std::move(messages)}};
   }
   return out;

@@ -1,4 +1,5 @@
-// Cities as JSON: CityTable keyed by player row, each city with every TCityRec field by name.
+// Cities as JSON: CityTable keyed by player row, each city with every TCityRec field by name:
+// the single values from the city's field list, the lists here.
 // The 150-entry lists and the per-player spy lists hold only the entries that say something,
 // keyed by index (numbers as texts), like the other large tables of the dump.
 #include <span>
@@ -59,64 +60,6 @@ json SpyListsJson(const TCityRec& city) {
   return out;
 }
 
-void AddIdentityAndYields(json& out, const TCityRec& c) {
-  out["Name"] = c.Name;
-  out["X"] = c.X;
-  out["Y"] = c.Y;
-  out["StatusFlags"] = c.StatusFlags;
-  out["OwnerIndex"] = c.OwnerIndex;
-  out["PreviousOwner"] = c.PreviousOwner;
-  out["OriginalOwner"] = c.OriginalOwner;
-  out["OwnerValue"] = c.OwnerValue;
-  out["FoodStored"] = c.FoodStored;
-  out["FoodValue2"] = c.FoodValue2;
-  out["FoodNeeded"] = c.FoodNeeded;
-  out["ProductionOverflow"] = c.ProductionOverflow;
-  out["Strength"] = c.Strength;
-  out["StrengthA"] = c.StrengthA;
-  out["StrengthB"] = c.StrengthB;
-  out["StrengthC"] = c.StrengthC;
-  out["WltkdTurns"] = c.WltkdTurns;
-  out["Disorder"] = c.Disorder;
-  out["CultureStored"] = c.CultureStored;
-  out["CultureStep"] = c.CultureStep;
-  out["CultureNeeded"] = c.CultureNeeded;
-  out["Founded"] = c.Founded;
-  out["CapturedTurn"] = c.CapturedTurn;
-  out["Population"] = c.Population;
-  out["MaxPopulation"] = c.MaxPopulation;
-  out["CurrentOrderType"] = c.CurrentOrderType;
-  out["CurrentOrderItem"] = c.CurrentOrderItem;
-  out["BuildQueue"] = QueueJson(c);
-  out["QueueLength"] = c.QueueLength;
-}
-
-void AddCultureAndFlags(json& out, const TCityRec& c) {
-  out["CultureYieldA"] = c.CultureYieldA;
-  out["CultureYieldB"] = c.CultureYieldB;
-  out["CultureYieldC"] = c.CultureYieldC;
-  out["CultureYieldD"] = c.CultureYieldD;
-  out["CultureYieldE"] = c.CultureYieldE;
-  out["CultureModifier"] = c.CultureModifier;
-  out["FaithYieldA"] = c.FaithYieldA;
-  out["FaithYieldB"] = c.FaithYieldB;
-  out["FaithYieldC"] = c.FaithYieldC;
-  out["FaithYieldD"] = c.FaithYieldD;
-  out["HasGarden"] = c.HasGarden;
-  out["HasFloatingGardens"] = c.HasFloatingGardens;
-  out["HasCourthouse"] = c.HasCourthouse;
-  out["HasNationalEpic"] = c.HasNationalEpic;
-  out["HasClass3Building"] = c.HasClass3Building;
-  out["HasPalace"] = c.HasPalace;
-  out["GreatPersonBonus"] = c.GreatPersonBonus;
-  out["CulturePercent"] = c.CulturePercent;
-  out["CulturePerTurn"] = c.CulturePerTurn;
-  out["CultureBase"] = c.CultureBase;
-  out["CityFaith"] = c.CityFaith;
-  out["CitizenUnhappiness"] = c.CitizenUnhappiness;
-  out["SpecialistUnhappiness"] = c.SpecialistUnhappiness;
-}
-
 void AddListsAndPeople(json& out, const TCityRec& c) {
   out["BuildingName"] = Texts(c.BuildingName);
   out["BuildingValue1"] = Ints(c.BuildingValue1);
@@ -136,15 +79,15 @@ void AddListsAndPeople(json& out, const TCityRec& c) {
   out["GreatPersonTurns"] = c.GreatPersonTurns;
   out["SpecialistCount"] = c.SpecialistCount;
   out["BuildingGreatPersonPoints"] = c.BuildingGreatPersonPoints;
-  out["ReligionCount"] = c.ReligionCount;
   out["Religions"] = ReligionsJson(c);
   out["SpyLists"] = SpyListsJson(c);
 }
 
-json CityJson(const TCityRec& city) {
-  json out = json::object();
-  AddIdentityAndYields(out, city);
-  AddCultureAndFlags(out, city);
+// The single values come from the city's field list; the lists are the dump's own.
+json CityJson(const SaveAnalysis& save, int32_t row, const TCityRec& city) {
+  json out = RecordJson(CityFields(), {save, row}, city);
+  out["StatusFlags"] = city.StatusFlags;
+  out["BuildQueue"] = QueueJson(city);
   AddListsAndPeople(out, city);
   return out;
 }
@@ -155,7 +98,7 @@ void AddCityJson(json& out, const SaveAnalysis& save) {
   json table = json::object();
   for (size_t row = 0; row < save.CityTable.size(); ++row) {
     json cities = json::array();
-    for (const TCityRec& city : save.CityTable[row]) cities.push_back(CityJson(city));
+    for (const TCityRec& city : save.CityTable[row]) cities.push_back(CityJson(save, static_cast<int32_t>(row), city));
     table[std::to_string(row)] = std::move(cities);
   }
   out["CityTable"] = std::move(table);

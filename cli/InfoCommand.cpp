@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 
 #include "cli/Commands.h"
 #include "cli/ParallelSaves.h"
+#include "cli/SaveArguments.h"
 #include "savefile/Container.h"
 
 namespace orv5 {
@@ -22,26 +24,17 @@ void PrintInfoLine(const SaveContainer& save, std::ostream& out) {
 
 }  // namespace
 
-int ForEachLoadedSave(const std::vector<std::string>& files, std::ostream& err,
-                      const std::function<void(const std::string& file, const SaveContainer& save)>& use) {
-  return MapLoadedSaves<bool>(
-      files, err,
-      [&](const std::string& file, const SaveContainer& save, AnalysisThreads) {
-        use(file, save);
-        return true;
-      },
-      [](const std::string&, bool&) {}, 1);
-}
-
-int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
-  return MapLoadedSaves<std::string>(
+int RunInfoCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> files;
+  const int expanded = ExpandSaveArguments(arguments, err, files);
+  return std::max(expanded, MapLoadedSaves<std::string>(
       files, err,
       [](const std::string&, const SaveContainer& save, AnalysisThreads) {
         std::ostringstream line;
         PrintInfoLine(save, line);
         return line.str();
       },
-      [&](const std::string&, std::string& line) { out << line; });
+      [&](const std::string&, std::string& line) { out << line; }));
 }
 
 }  // namespace orv5

@@ -1,6 +1,7 @@
 // orv5 reloads FILE...: the Reloads tab of each save on one line, for organisers checking a
 // folder of saves: sessions, pre-sessions, play sessions, average session time, cancer size.
 // One load and one analysis per file, nothing else, on every core.
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 #include <variant>
@@ -9,6 +10,7 @@
 #include "cli/Commands.h"
 #include "cli/ParallelSaves.h"
 #include "cli/ReportCommand.h"
+#include "cli/SaveArguments.h"
 #include "savefile/Container.h"
 #include "views/Tabs.h"
 
@@ -25,8 +27,10 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-int RunReloadsCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
-  return MapAnalysedSaves<std::string>(
+int RunReloadsCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> files;
+  const int expanded = ExpandSaveArguments(arguments, err, files);
+  return std::max(expanded, MapAnalysedSaves<std::string>(
       files, err,
       [](const std::string& file, const SaveContainer&, const SaveAnalysis& analysis) {
         const TabModel tab = ReloadsTabModel(analysis, {});
@@ -36,7 +40,7 @@ int RunReloadsCommand(const std::vector<std::string>& files, std::ostream& out, 
              << "\tcancer " << Trimmed(tab.Text("CancerSizeE")) << "\n";
         return line.str();
       },
-      [&](const std::string&, std::string& line) { out << line; });
+      [&](const std::string&, std::string& line) { out << line; }));
 }
 
 }  // namespace orv5

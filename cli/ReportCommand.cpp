@@ -5,6 +5,7 @@
 // reports compare with diff, or as one JSON document.
 #include "cli/ReportCommand.h"
 
+#include <algorithm>
 #include <charconv>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -13,9 +14,11 @@
 
 #include "analysis/Save5Analyse.h"
 #include "cli/ParallelSaves.h"
+#include "cli/SaveArguments.h"
 #include "savefile/Container.h"
 #include "savefile/Format.h"
 #include "views/LoadNotice.h"
+#include "views/ModelJson.h"
 #include "views/ModelText.h"
 #include "views/Tabs.h"
 
@@ -146,90 +149,18 @@ void PrintText(const SaveAnalysis& save, const ReportScope& scope, std::ostream&
 
 // --- JSON: the same content, one document ------------------------------------------------
 
-nlohmann::json ToJson(const EditValue& edit) {
-  nlohmann::json j{{"kind", "edit"}, {"name", edit.Name}, {"text", edit.Text}};
-  if (!edit.Hint.empty()) j["hint"] = edit.Hint;
-  if (edit.TextColour) j["colour"] = ColourText(*edit.TextColour);
-  return j;
-}
-
-nlohmann::json ToJson(const GridModel& grid) {
-  nlohmann::json cells = nlohmann::json::array();
-  for (int row = 0; row < grid.Rows; ++row) {
-    for (int col = 0; col < grid.Columns; ++col) {
-      if (!grid.Cell(row, col).empty()) cells.push_back({row, col, grid.Cell(row, col)});
-    }
-  }
-  return {{"kind", "grid"},
-          {"name", grid.Name},
-          {"columns", grid.Columns},
-          {"rows", grid.Rows},
-          {"columnWidths", grid.ColumnWidths},
-          {"cells", std::move(cells)}};
-}
-
-nlohmann::json ToJson(const ListModel& list) {
-  nlohmann::json j{{"kind", "list"}, {"name", list.Name}, {"items", list.Items}, {"selected", list.Selected}};
-  if (!list.Checked.empty()) j["checked"] = list.Checked;
-  if (!list.ItemColours.empty()) {
-    j["colours"] = nlohmann::json::array();
-    for (Colour colour : list.ItemColours) j["colours"].push_back(ColourText(colour));
-  }
-  return j;
-}
-
-nlohmann::json ToJson(const RichTextModel& text) {
-  nlohmann::json lines = nlohmann::json::array();
-  for (const RichTextLine& line : text.Lines)
-    lines.push_back({{"colour", ColourText(line.LineColour)}, {"text", line.Text}});
-  return {{"kind", "richtext"}, {"name", text.Name}, {"lines", std::move(lines)}};
-}
-
-nlohmann::json ToJson(const CheckBoxModel& box) {
-  return {{"kind", "checkbox"}, {"name", box.Name}, {"checked", box.Checked}};
-}
-
-nlohmann::json ToJson(const ChartModel& chart) {
-  nlohmann::json series = nlohmann::json::array();
-  for (const ChartSeries& line : chart.Series) {
-    series.push_back({{"item", line.Item}, {"colour", ColourText(line.LineColour)}, {"points", line.Points}});
-  }
-  return {{"kind", "chart"},
-          {"name", chart.Name},
-          {"series", std::move(series)},
-          {"bottom", {chart.Bottom.Min, chart.Bottom.Max}},
-          {"left", {chart.Left.Min, chart.Left.Max}}};
-}
-
-nlohmann::json SelectionJson(const TabInfo& tab, const ViewSelection& selection) {
-  nlohmann::json j = nlohmann::json::object();
-  if (tab.Uses & UsesPlayer) j["player"] = selection.Player;
-  if (tab.Uses & UsesCity) j["city"] = selection.City;
-  if (tab.Uses & UsesAgent) j["agent"] = selection.Agent;
-  if (tab.Uses & UsesDataset) j["dataset"] = selection.Dataset;
-  if (tab.Uses & UsesLanguage) j["lang"] = selection.Language == 1 ? "ru" : "en";
-  return j;
-}
-
 nlohmann::json FileJson(const SaveAnalysis& save, const ReportScope& scope) {
   nlohmann::json tabs = nlohmann::json::array();
   for (const TabInfo* tab : scope.Tabs) {
     nlohmann::json entry{{"sheet", tab->Sheet}, {"caption", tab->Caption}, {"visible", TabVisible(save, tab->Sheet)}};
     entry["views"] = nlohmann::json::array();
     for (const LabelledView& view : entry["visible"] ? ViewsOf(*tab, save, scope) : std::vector<LabelledView>{}) {
-      nlohmann::json controls = nlohmann::json::array();
-      for (const ControlModel& control : tab->Build(save, view.Selection).Controls) {
-        controls.push_back(std::visit([](const auto& c) { return ToJson(c); }, control));
-      }
-      entry["views"].push_back({{"selection", SelectionJson(*tab, view.Selection)}, {"controls", std::move(controls)}});
+      entry["views"].push_back({{"selection", SelectionJson(*tab, view.Selection)},
+                                {"controls", TabControlsJson(tab->Build(save, view.Selection))}});
     }
     tabs.push_back(std::move(entry));
   }
-  nlohmann::json diagnostics = nlohmann::json::array();
-  for (const StepDiagnostic& step : save.Diagnostics) {
-    diagnostics.push_back({{"step", step.Step}, {"found", step.Found}, {"records", step.Records}, {"note", step.Stop}});
-  }
-  return {{"tabs", std::move(tabs)}, {"diagnostics", std::move(diagnostics)}};
+  return {{"tabs", std::move(tabs)}, {"diagnostics", DiagnosticsJson(save)}};
 }
 
 // The text of one save: its notice first when it is understood only in part, as the window
@@ -242,11 +173,12 @@ std::string ReportText(const std::string& file, const SaveAnalysis& save, const 
   return text.str();
 }
 
-int ReportJson(const ReportOptions& options, const ReportScope& scope, std::ostream& out, std::ostream& err) {
+int ReportJson(const std::vector<std::string>& saves, const ReportScope& scope, std::ostream& out,
+               std::ostream& err) {
   int status = 0;
   nlohmann::json files = nlohmann::json::array();
   MapSaves<nlohmann::json>(
-      options.Files,
+      saves,
       [&](const std::string& file, const SaveContainer& container, AnalysisThreads threads) {
         const SaveAnalysis save = Save5Analyse(container, threads);
         nlohmann::json entry = FileJson(save, scope);
@@ -263,9 +195,7 @@ int ReportJson(const ReportOptions& options, const ReportScope& scope, std::ostr
         }
         files.push_back(std::move(std::get<nlohmann::json>(outcome)));
       });
-  // Save texts that are not valid UTF-8 (16-bit texts keep only their low bytes) get U+FFFD.
-  out << nlohmann::json{{"files", std::move(files)}}.dump(1, ' ', false, nlohmann::json::error_handler_t::replace)
-      << "\n";
+  out << DumpJson(nlohmann::json{{"files", std::move(files)}}, 1) << "\n";
   return status;
 }
 
@@ -274,13 +204,15 @@ int ReportJson(const ReportOptions& options, const ReportScope& scope, std::ostr
 int RunReportCommand(const ReportOptions& options, std::ostream& out, std::ostream& err) {
   const std::optional<ReportScope> scope = ParseScope(options, err);
   if (!scope) return 2;
-  if (options.Json) return ReportJson(options, *scope, out, err);
-  return MapAnalysedSaves<std::string>(
-      options.Files, err,
-      [&](const std::string& file, const SaveContainer&, const SaveAnalysis& save) {
-        return ReportText(file, save, *scope);
-      },
-      [&](const std::string&, std::string& text) { out << text; });
+  std::vector<std::string> files;
+  const int expanded = ExpandSaveArguments(options.Files, err, files);
+  if (options.Json) return std::max(expanded, ReportJson(files, *scope, out, err));
+  return std::max(expanded, MapAnalysedSaves<std::string>(
+                                files, err,
+                                [&](const std::string& file, const SaveContainer&, const SaveAnalysis& save) {
+                                  return ReportText(file, save, *scope);
+                                },
+                                [&](const std::string&, std::string& text) { out << text; }));
 }
 
 }  // namespace orv5

@@ -32,8 +32,13 @@ double FileModificationTime(const std::filesystem::path& path) {
   std::error_code ec;
   const auto stamp = std::filesystem::last_write_time(path, ec);
   if (ec) return 0;
+#if defined(_LIBCPP_VERSION)
+  // libc++ (the web build's) counts file times from 1970 already, and has no to_sys yet.
+  return std::chrono::duration<double>(stamp.time_since_epoch()).count();
+#else
   const auto sys = std::chrono::file_clock::to_sys(stamp);
   return std::chrono::duration<double>(sys.time_since_epoch()).count();
+#endif
 }
 
 // Where the chunk list ends, and what it joined.

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -134,6 +135,22 @@ void AppendHex(std::string& out, const FormatArg& arg, const Directive& d) {
   AppendNumber(out, prefix, Digits(word, 16, d.precision), d, d.precision < 0);
 }
 
+// The digits of a non-negative finite value with `precision` decimals, rounded like printf
+// (from the exact binary value).
+std::string_view FixedDigits(double magnitude, int precision, std::array<char, MaxRealChars>& buffer) {
+#if defined(__EMSCRIPTEN__)
+  // The web build's C++ library has no floating-point to_chars yet. Its printf rounds the same
+  // way, and the page never changes the C locale, so the point stays a point.
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", precision, magnitude);
+  return {buffer.data(), static_cast<size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()) - 1))};
+#else
+  // std::to_chars ignores the C locale.
+  const auto end =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, precision).ptr;
+  return {buffer.data(), static_cast<size_t>(end - buffer.data())};
+#endif
+}
+
 void AppendReal(std::string& out, double value, const Directive& d) {
   const int precision = d.precision < 0 ? 2 : d.precision;  // the two-decimal default
   const std::string_view sign = SignText(std::signbit(value), d);
@@ -142,12 +159,8 @@ void AppendReal(std::string& out, double value, const Directive& d) {
     AppendNumber(out, sign, std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf"), d, false);
     return;
   }
-  // std::to_chars ignores the C locale and rounds like printf (exact binary value).
-  std::array<char, MaxRealChars> buffer;  // to_chars fills what it uses
-  const auto end =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, precision)
-          .ptr;
-  AppendNumber(out, sign, std::string_view(buffer.data(), end - buffer.data()), d, true);
+  std::array<char, MaxRealChars> buffer;  // filled only as far as used
+  AppendNumber(out, sign, FixedDigits(std::fabs(value), precision, buffer), d, true);
 }
 
 // A number given to %s reads as %d or %f would write it.

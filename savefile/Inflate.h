@@ -1,8 +1,8 @@
 #pragma once
 // Inflation of the compressed body, behind one function: a build links the inflater it has.
 // Native builds link savefile/Inflate.cpp, where ISA-L inflates and zlib decides every case in
-// which ISA-L's result could differ from zlib's; a build without ISA-L supplies its own
-// InflateStream with the same contract.
+// which ISA-L's result could differ from zlib's; the web build, which has neither, links
+// web/PakoInflate.cpp, where pako inflates, with the same contract.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -30,7 +30,7 @@ inline constexpr size_t EagerInflateBytes = size_t{64} << 20;
 // gives zlib's message; a stream that would pass `limit` is refused.
 InflateResult InflateStream(std::span<const uint8_t> packed, ByteBuffer out, int64_t limit, size_t sizeHint);
 
-// The same with zlib alone: the reference the tests hold InflateStream to (native builds).
+// The same with zlib alone: the reference the tests hold InflateStream to (native builds only).
 InflateResult InflateStreamWithZlib(std::span<const uint8_t> packed, ByteBuffer out, int64_t limit,
                                     size_t sizeHint);
 

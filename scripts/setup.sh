@@ -12,9 +12,19 @@ ORV5_PACKAGES=(
   clang libclang-rt-dev desktop-file-utils shared-mime-info locales
 )
 
+# What scripts/web.sh needs for the page (Debian's emscripten, pako and Chart.js) and its tests
+# (GoogleTest's sources, node, Chromium).
+ORV5_WEB_PACKAGES=(
+  cmake ninja-build emscripten nodejs node-pako libjs-chart.js nlohmann-json3-dev googletest chromium
+)
+
+# orv5_install_packages [PACKAGE...]: installs those of the packages (default: ORV5_PACKAGES)
+# that are missing.
 orv5_install_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${ORV5_PACKAGES[@]}")
   local missing=()
-  for package in "${ORV5_PACKAGES[@]}"; do
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <utility>
 
 #include "refdata/Lookups.h"
 #include "refdata/RefTables.h"
@@ -156,16 +157,22 @@ std::vector<std::array<std::string, 4>> ProductionRows(const SaveAnalysis& save,
   return rows;
 }
 
-std::vector<RichTextLine> BuildingsListLines(const TCityRec& city) {
+bool HasBuildingDate(const TCityRec& city, size_t k) { return k < MaxCityLists && city.BuildingDate[k] > NoBuildingDate; }
+
+std::vector<size_t> StandingBuildings(const TCityRec& city) {
   std::vector<size_t> order(MaxCityLists);
   std::iota(order.begin(), order.end(), size_t{0});
   std::stable_sort(order.begin(), order.end(),
                    [&city](size_t a, size_t b) { return city.BuildingDate[a] < city.BuildingDate[b]; });
+  std::erase_if(order, [&city](size_t k) { return city.BuildingValue5[k] <= 0; });
+  return order;
+}
+
+std::vector<RichTextLine> BuildingsListLines(const TCityRec& city) {
   std::vector<RichTextLine> lines;
-  for (size_t k : order) {
-    if (city.BuildingValue5[k] <= 0) continue;
+  for (size_t k : StandingBuildings(city)) {
     std::string line = Format("%-24s", city.BuildingName[k]);
-    if (city.BuildingDate[k] > NoBuildingDate) line += Format(" %5d %5d", city.BuildingDate[k], city.BuildingTurn[k]);
+    if (HasBuildingDate(city, k)) line += Format(" %5d %5d", city.BuildingDate[k], city.BuildingTurn[k]);
     lines.push_back({Black, std::move(line)});
   }
   for (size_t k = 0; k < MaxCityLists; ++k) {
@@ -182,6 +189,16 @@ std::vector<std::string> BuildQueueTexts(bool isQEL, const TCityRec& city) {
     texts.push_back(isQEL ? QueueTextQEL(order) : QueueTextOlder(order, city));
   }
   return texts;
+}
+
+std::vector<std::string_view> CityStatusWords(const TCityRec& city) {
+  static constexpr std::pair<size_t, std::string_view> kFlags[] = {
+      {0, "Never Lost"}, {3, "Puppet"}, {5, "Occupied"}, {7, "Ever Capital"}, {8, "Railroad"}};
+  std::vector<std::string_view> words;
+  for (const auto& [flag, word] : kFlags) {
+    if (city.StatusFlags[flag] != 0) words.push_back(word);
+  }
+  return words;
 }
 
 }  // namespace orv5

@@ -26,12 +26,12 @@ std::string TurnOfGameText(const SaveAnalysis& save, int32_t turn) {
   return Format(" %d/%d (%s)", turn, save.TurnLimit, CityDateText(save.SpeedIndex, turn));
 }
 
+// Each word followed by "; ", but the last flag, "Railroad", stands alone.
 std::string StatusText(const TCityRec& city) {
   std::string text;
-  const std::pair<size_t, const char*> flags[] = {
-      {0, "Never Lost; "}, {3, "Puppet; "}, {5, "Occupied; "}, {7, "Ever Capital; "}, {8, "Railroad"}};
-  for (const auto& [flag, name] : flags) {
-    if (city.StatusFlags[flag] != 0) text += name;
+  for (std::string_view word : CityStatusWords(city)) {
+    text += word;
+    if (word != "Railroad") text += "; ";
   }
   return text;
 }

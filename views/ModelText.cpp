@@ -35,6 +35,7 @@ void AppendLine(std::string_view key, std::string_view text, std::string& out) {
 void Append(const EditValue& edit, std::string& out) {
   AppendLine(edit.Name, edit.Text, out);
   if (!edit.Hint.empty()) AppendLine(edit.Name + ".hint", edit.Hint, out);
+  if (!edit.Record.empty()) AppendLine(edit.Name + ".record", edit.Record, out);
 }
 
 void Append(const GridModel& grid, std::string& out) {

@@ -1,6 +1,7 @@
 #pragma once
 // A tab model as text, one control value per line, so that two reports compare with diff:
-//   Name<TAB>text                 edit field or label value (Name.hint<TAB>text for its hint)
+//   Name<TAB>text                 edit field or label value (Name.hint<TAB>text for its hint,
+//                                 Name.record<TAB>text for the game's own record of the value)
 //   Grid[row,col]<TAB>text        every non-empty grid cell
 //   List#i<TAB>text               list and combo items; List.selected<TAB>i
 //   List#i.checked<TAB>0|1        check-list boxes

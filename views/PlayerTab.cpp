@@ -16,11 +16,6 @@ namespace {
 
 constexpr int TechGridRows = 82;
 
-std::string EraName(std::span<const TEraInfoRec> eras, int32_t era) {
-  if (era < 0 || static_cast<size_t>(era) >= eras.size()) return {};
-  return CutTextKey(eras[static_cast<size_t>(era)].Key, "ERA_");
-}
-
 std::string KnownText(const TLeaderInfoRec& player, size_t i) {
   if (player.TechKnown[i] != 0) return "Yes";
   if (player.TechProgress[i] != 0) return Format("%8.2f", player.TechProgress[i] / 100.0);
@@ -35,46 +30,44 @@ GridModel TechGrid(const SaveAnalysis& save, const TLeaderInfoRec& player) {
   for (int col = 0; col < 5; ++col) grid.Set(0, col, headers[col]);
   for (int row = 1; row < TechGridRows; ++row) grid.Set(row, 0, Format("%2d", row));
   const auto techs = TechTable(VariantOf(save));
-  const auto eras = TechEraTable(VariantOf(save));
   for (size_t i = 0; i < techs.size() && i < MaxTechs; ++i) {
     const int row = static_cast<int>(i) + 1;
     grid.Set(row, 1, CutTextKey(techs[i].Key, "TECH_"));
-    grid.Set(row, 2, EraName(eras, techs[i].Era));
+    grid.Set(row, 2, TechEraText(save, techs[i]));
     grid.Set(row, 3, Format("%7d", TechCost(save, player, techs[i].Cost)));
     grid.Set(row, 4, KnownText(player, i));
   }
   return grid;
 }
 
-// The technology being researched; a number outside the table counts as row 0, "Unknown".
 void AddResearch(const SaveAnalysis& save, const TLeaderInfoRec& player, TabModel& tab) {
-  const auto techs = TechTable(VariantOf(save));
-  const int32_t rows = static_cast<int32_t>(std::min(techs.size(), static_cast<size_t>(MaxTechs)));
-  const int32_t r = player.CurrentResearch >= 0 && player.CurrentResearch < rows ? player.CurrentResearch : 0;
+  const int32_t r = ResearchRow(save, player);
+  tab.AddEdit("ResearchE", ResearchText(save, player));
   if (r == 0) {
-    tab.AddEdit("ResearchE", "Unknown");
     tab.AddEdit("AccScienceE", {});
     return;
   }
-  const TTechInfoRec& tech = techs[static_cast<size_t>(r)];
-  tab.AddEdit("ResearchE", CutTextKey(tech.Key, "TECH_"));
+  const TTechInfoRec& tech = TechTable(VariantOf(save))[static_cast<size_t>(r)];
   tab.AddEdit("AccScienceE", Format("%16.2f/%d", player.TechProgress[static_cast<size_t>(r)] / 100.0,
                                     TechCost(save, player, tech.Cost)));
 }
 
-void AddEconomy(const SaveAnalysis& save, const TLeaderInfoRec& player, TabModel& tab) {
+// The fields whose value the game records every turn show that record in their tooltip; in QEL
+// saves the happiness field stays empty, and the record is the only figure it offers.
+void AddEconomy(const SaveAnalysis& save, int32_t p, const TLeaderInfoRec& player, TabModel& tab) {
   tab.AddEdit("OverflowResearchE", Format("%9.2f", player.ResearchOverflow / 100.0));
-  tab.AddEdit("GATurnsE", Format("%4d", player.GoldenAgeTurns));
+  tab.AddEdit("GATurnsE", Format("%4d", player.GoldenAgeTurns)).Record = RecordText(save, p, RecordedValue::GoldenAgeTurns);
   tab.AddEdit("GGPointsE", Format("%6d/%d", player.GGPoints, player.GreatGeneralThreshold));
   tab.AddEdit("GAPointsE", Format("%6d/%d", player.GAPoints, player.GreatAdmiralThreshold));
   tab.AddEdit("TGGPointsE", Format("%6d", player.TGGPoints));
   tab.AddEdit("AccHappinessE", Format("%6d/%d", player.AccHappiness, player.AccHappinessNeeded));
-  tab.AddEdit("HappinessE", save.IsQEL ? std::string() : Format("%4d", player.Happiness));
+  tab.AddEdit("HappinessE", save.IsQEL ? std::string() : Format("%4d", player.Happiness)).Record =
+      RecordText(save, p, RecordedValue::Happiness);
   tab.AddEdit("AccFaithE", Format("%6d/xxx", player.AccFaith));
   tab.AddEdit("TotalFaithE", Format("%7d", player.TotalFaith));
   tab.AddEdit("FaithPerTurnE", Format("%7d", player.FaithPerTurn),
               Format("%d,%d", player.CityFaithSum, player.CSFaith));
-  tab.AddEdit("AccGoldE", Format("%11.2f", player.Gold / 100.0));
+  tab.AddEdit("AccGoldE", Format("%11.2f", player.Gold / 100.0)).Record = RecordText(save, p, RecordedValue::TotalGold);
   tab.AddEdit("DiploGoldE", Format("%7d", player.DiploGold));
   const std::pair<const char*, int32_t> faiths[] = {{"GWrFaithE", player.GWrFaith}, {"GArFaithE", player.GArFaith},
                                                     {"GMuFaithE", player.GMuFaith}, {"GGFaithE", player.GGFaith},
@@ -99,6 +92,24 @@ int32_t TechCost(const SaveAnalysis& save, const TLeaderInfoRec& player, int32_t
   return static_cast<int32_t>(std::clamp<int64_t>(c, INT32_MIN, INT32_MAX));
 }
 
+std::string TechEraText(const SaveAnalysis& save, const TTechInfoRec& tech) {
+  const auto eras = TechEraTable(VariantOf(save));
+  if (tech.Era < 0 || static_cast<size_t>(tech.Era) >= eras.size()) return {};
+  return CutTextKey(eras[static_cast<size_t>(tech.Era)].Key, "ERA_");
+}
+
+int32_t ResearchRow(const SaveAnalysis& save, const TLeaderInfoRec& player) {
+  const auto techs = TechTable(VariantOf(save));
+  const int32_t rows = static_cast<int32_t>(std::min(techs.size(), static_cast<size_t>(MaxTechs)));
+  return player.CurrentResearch >= 0 && player.CurrentResearch < rows ? player.CurrentResearch : 0;
+}
+
+std::string ResearchText(const SaveAnalysis& save, const TLeaderInfoRec& player) {
+  const int32_t r = ResearchRow(save, player);
+  if (r == 0) return "Unknown";
+  return CutTextKey(TechTable(VariantOf(save))[static_cast<size_t>(r)].Key, "TECH_");
+}
+
 TabModel PlayerTabModel(const SaveAnalysis& save, const ViewSelection& selection) {
   const int32_t p = SelectedRow(selection.Player);
   const TLeaderInfoRec& player = LeaderAt(save, p);
@@ -106,7 +117,7 @@ TabModel PlayerTabModel(const SaveAnalysis& save, const ViewSelection& selection
   tab.Add(PlayerSelector(save, "PlayerTechSelect", p));
   tab.Add(TechGrid(save, player));
   AddResearch(save, player, tab);
-  AddEconomy(save, player, tab);
+  AddEconomy(save, p, player, tab);
   return tab;
 }
 

@@ -50,20 +50,25 @@ void AddBranchBoxes(bool isQEL, const std::array<int32_t, MaxPolicies>& flags, T
   for (RichTextModel& box : boxes) tab.Add(std::move(box));
 }
 
-// QEL saves carry no culture from city-states in this block, so both fields stay empty.
-void AddCultureFields(bool isQEL, const TLeaderInfoRec& player, TabModel& tab) {
-  tab.AddEdit("PolicyCultureE", Format("%6d/%d", player.PolicyCulture, player.PolicyCultureNeeded));
+// QEL saves carry no culture from city-states in this block, so both fields stay empty; the
+// game's record of the culture per turn still shows in the tooltip. What the game records as
+// "Total Culture" is the culture toward the next policy, so that record goes with PolicyCultureE.
+void AddCultureFields(const SaveAnalysis& save, int32_t p, const TLeaderInfoRec& player, TabModel& tab) {
+  tab.AddEdit("PolicyCultureE", Format("%6d/%d", player.PolicyCulture, player.PolicyCultureNeeded)).Record =
+      RecordText(save, p, RecordedValue::PolicyCulture);
   tab.AddEdit("TotalCultureE", Format("%7d", player.TotalCulture));
-  tab.AddEdit("PolicyNumE", Format("%3d", player.PolicyCount));
-  if (isQEL) {
+  tab.AddEdit("PolicyNumE", Format("%3d", player.PolicyCount)).Record = RecordText(save, p, RecordedValue::PolicyCount);
+  const std::string perTurnRecord = RecordText(save, p, RecordedValue::CulturePerTurn);
+  if (save.IsQEL) {
     tab.AddEdit("CSCultureE", {});
-    tab.AddEdit("CulturePerTurnE", {});
+    tab.AddEdit("CulturePerTurnE", {}).Record = perTurnRecord;
     return;
   }
   tab.AddEdit("CSCultureE", Format("%5d", player.CSCulture));
   tab.AddEdit(
-      "CulturePerTurnE", Format("%7d", player.CulturePerTurn),
-      Format("%d,%d,%d,%d", player.CityCulture, player.HappinessCulture, player.CSCulture, player.GoldenAgeCulture));
+         "CulturePerTurnE", Format("%7d", player.CulturePerTurn),
+         Format("%d,%d,%d,%d", player.CityCulture, player.HappinessCulture, player.CSCulture, player.GoldenAgeCulture))
+      .Record = perTurnRecord;
 }
 
 }  // namespace
@@ -73,7 +78,7 @@ TabModel PolicyTabModel(const SaveAnalysis& save, const ViewSelection& selection
   TabModel tab{"PolicyTab", TabVisible(save, "PolicyTab"), {}};
   tab.Add(PlayerSelector(save, "PlayerPolicySelect", p));
   AddBranchBoxes(save.IsQEL != 0, PolicyFlagsOf(save, p), tab);
-  AddCultureFields(save.IsQEL != 0, LeaderAt(save, p), tab);
+  AddCultureFields(save, p, LeaderAt(save, p), tab);
   return tab;
 }
 

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "refdata/Lookups.h"
+#include "savefile/Format.h"
 #include "savefile/KeyText.h"
 
 namespace orv5 {
@@ -78,12 +79,18 @@ const std::array<int32_t, MaxPolicies>& PolicyFlagsOf(const SaveAnalysis& save, 
   return save.PolicyFlags[static_cast<size_t>(row)];
 }
 
+std::vector<int32_t> ListedPlayerRows(const SaveAnalysis& save) {
+  std::vector<int32_t> rows;
+  for (size_t r = 0; r < save.Leaders.size() && r < static_cast<size_t>(MaxPlayers); ++r) {
+    if (!save.Leaders[r].LeaderName.empty()) rows.push_back(static_cast<int32_t>(r));
+  }
+  return rows;
+}
+
 ListModel PlayerSelector(const SaveAnalysis& save, std::string name, int32_t row) {
   ListModel list;
   list.Name = std::move(name);
-  for (size_t r = 0; r < save.Leaders.size() && r < static_cast<size_t>(MaxPlayers); ++r) {
-    if (!save.Leaders[r].LeaderName.empty()) list.Items.push_back(save.Leaders[r].LeaderName);
-  }
+  for (int32_t r : ListedPlayerRows(save)) list.Items.push_back(save.Leaders[static_cast<size_t>(r)].LeaderName);
   list.Selected = SelectedItem(row, list.Items.size());
   return list;
 }
@@ -120,6 +127,11 @@ bool SlotIsMinor(const SaveAnalysis& save, int32_t slot) {
 int32_t SlotGridValue(const std::vector<PlayerGrid>& table, int32_t row, int32_t col) {
   if (row < 0 || static_cast<size_t>(row) >= table.size() || col < 0 || col >= MaxPlayers) return 0;
   return table[static_cast<size_t>(row)][static_cast<size_t>(col)];
+}
+
+std::string RecordText(const SaveAnalysis& save, int32_t row, RecordedValue value) {
+  const auto record = LastTurnRecord(save, row, value);
+  return record ? Format("recorded by the game at the end of turn %d: %d", record->Turn, record->Value) : std::string();
 }
 
 }  // namespace orv5

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/GameRecords.h"
 #include "analysis/SaveAnalysis.h"
 #include "refdata/RefTables.h"
 #include "views/ViewModel.h"
@@ -33,6 +34,9 @@ const TCityRec& EmptyCity();
 // The policy flags of a player row, or none adopted.
 const std::array<int32_t, MaxPolicies>& PolicyFlagsOf(const SaveAnalysis& save, int32_t row);
 
+// The rows a player selector lists: every filled row of the player table, in row order.
+std::vector<int32_t> ListedPlayerRows(const SaveAnalysis& save);
+
 // A player selector (`PlayerCitySelect`, ...): one item per filled row of the player table,
 // in row order, with `row` selected when it exists.
 ListModel PlayerSelector(const SaveAnalysis& save, std::string name, int32_t row);
@@ -42,6 +46,10 @@ ListModel PlayerSelector(const SaveAnalysis& save, std::string name, int32_t row
 // when none does. The first matching row wins.
 int32_t BuildingRowByName(GameVariant variant, std::string_view name);
 int32_t UnitRowByName(GameVariant variant, std::string_view name);
+
+// "recorded by the game at the end of turn N: V" for the game's record of the value of player row
+// `row` at the end of the last completed turn; empty when the save holds none.
+std::string RecordText(const SaveAnalysis& save, int32_t row, RecordedValue value);
 
 // Slot tests over the save's slot lists.
 bool SlotIsPlayer(const SaveAnalysis& save, int32_t slot);

@@ -31,7 +31,13 @@ const std::string& ControlName(const ControlModel& control) {
 }
 
 EditValue& TabModel::AddEdit(std::string name, std::string text, std::string hint) {
-  return Add(EditValue{std::move(name), std::move(text), std::move(hint), std::nullopt});
+  return Add(EditValue{std::move(name), std::move(text), std::move(hint), std::nullopt, {}});
+}
+
+std::string ToolTipText(const EditValue& edit) {
+  if (edit.Record.empty()) return edit.Hint;
+  if (edit.Hint.empty()) return edit.Record;
+  return edit.Hint + "\n" + edit.Record;
 }
 
 std::string TabModel::Text(std::string_view name) const {

@@ -27,7 +27,11 @@ struct EditValue {
   std::string Text;
   std::string Hint;                  // tooltip; empty clears it
   std::optional<Colour> TextColour;  // only where the field has its own colour
+  std::string Record;                // the game's own record of the value, shown in the tooltip
 };
+
+// The tooltip of an edit field: its hint, and the game's record on a line of its own.
+std::string ToolTipText(const EditValue& edit);
 
 // A string grid with fixed dimensions; headers are ordinary cells of row 0 / column 0.
 struct GridModel {

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/SaveAnalysis.h"
+#include "refdata/RefRecords.h"
 #include "views/ViewModel.h"
 
 namespace orv5 {
@@ -21,7 +23,10 @@ std::string PlayTimeText(int32_t tenths);
 std::string GameStatusText(int32_t gameOver, int32_t victoryType);
 // One line of `ReplayList`, with its colour (session starts are purple).
 RichTextLine ReplayLine(int32_t speedIndex, const TReplayMsgRec& message);
-// `DrawPlayerLog`: the ring from `First` up to, not including, `Last` (all 100 when equal).
+// The notifications `DrawPlayerLog` shows, oldest first: the ring from `First` up to, not
+// including, `Last` (all 100 when equal), without the empty entries.
+std::vector<const TMessageRec*> PlayerLogMessages(const TNotificationLog& log);
+// `DrawPlayerLog`: one line per message of PlayerLogMessages, with its turn and date.
 std::vector<RichTextLine> DrawPlayerLog(int32_t speedIndex, const TNotificationLog& log);
 
 // --- City view -----------------------------------------------------------------------------
@@ -35,8 +40,15 @@ int32_t CityColumnOfItem(std::span<const TCityRec> cities, int32_t item);
 // The building, unit and project rows of `ProductionGrid` (rows 1.., at most 15).
 std::vector<std::array<std::string, 4>> ProductionRows(const SaveAnalysis& save, const TLeaderInfoRec& owner,
                                                        const TCityRec& city);
-// `BuildingsList`: standing buildings by date (equal dates in list order), then the blue ones.
+// Whether entry k of the building lists carries a date (a date of -9999 or less means none).
+bool HasBuildingDate(const TCityRec& city, size_t k);
+// The list positions of the standing buildings, by date (equal dates in list order).
+std::vector<size_t> StandingBuildings(const TCityRec& city);
+// `BuildingsList`: the standing buildings with date and turn, then the blue ones.
 std::vector<RichTextLine> BuildingsListLines(const TCityRec& city);
+// The status flags the city has, in words: "Never Lost", "Puppet", "Occupied", "Ever Capital",
+// "Railroad", in that order.
+std::vector<std::string_view> CityStatusWords(const TCityRec& city);
 // The texts of `BuildingQueue`.
 std::vector<std::string> BuildQueueTexts(bool isQEL, const TCityRec& city);
 
@@ -71,6 +83,12 @@ AxisRange HistoryChartFitSize(const std::vector<ChartSeries>& series, AxisRange 
 
 // Research cost of a technology for a player (`PlayerTechChoose`).
 int32_t TechCost(const SaveAnalysis& save, const TLeaderInfoRec& player, int32_t baseCost);
+// The era name of a technology of the game version's table ("Ancient"); empty for an unknown era.
+std::string TechEraText(const SaveAnalysis& save, const TTechInfoRec& tech);
+// Row of the technology table the player researches; a number outside the table is row 0.
+int32_t ResearchRow(const SaveAnalysis& save, const TLeaderInfoRec& player);
+// `ResearchE`: the technology's name, "Unknown" for row 0.
+std::string ResearchText(const SaveAnalysis& save, const TLeaderInfoRec& player);
 
 // --- Statistics (`PlayerStats`); language 1 is Russian ------------------------------------
 

@@ -1,6 +1,10 @@
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -22,6 +26,17 @@ namespace orv5::guitest {
 
 namespace {
 
+// Every window test keeps its settings (last folder, the panel's layout) in a folder of its own
+// that is removed at the end, never in the user's.
+void UseTemporarySettings() {
+  static QTemporaryDir folder;
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("Orv5 tests"));
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+Q_COREAPP_STARTUP_FUNCTION(UseTemporarySettings)
+
 using ui::ToQString;
 
 QString HexOf(const QColor& colour) { return colour.name(QColor::HexRgb).toUpper(); }
@@ -36,7 +51,7 @@ void CompareEdit(QStringList& out, QWidget* widget, const EditValue& model) {
   const QString name = ToQString(model.Name);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     Expect(out, name, edit->text(), ToQString(model.Text));
-    Expect(out, name + QStringLiteral(" hint"), edit->toolTip(), ToQString(model.Hint));
+    Expect(out, name + QStringLiteral(" tooltip"), edit->toolTip(), ToQString(ToolTipText(model)));
     if (model.TextColour) {
       Expect(out, name + QStringLiteral(" colour"), HexOf(edit->palette().color(QPalette::Text)), HexOf(*model.TextColour));
     }

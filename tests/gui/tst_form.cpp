@@ -40,7 +40,7 @@ const QStringList kEdits = {
 const QStringList kCombos = {"PlayerLogSelect", "GraphSelect", "PlayerCitySelect", "CityBox", "BuildingQueue",
                              "CitySpyBox", "PlayerPolicySelect", "PlayerTechSelect", "PlayerStatsSelect",
                              "StatsLangSelect", "ActiveBox", "PlayerEspiSelect", "AgentSelect"};
-const QStringList kLists = {"GameOptionBox", "DLCBox", "SessionListBox", "CheckListBox1"};
+const QStringList kLists = {"GameOptionBox", "DLCBox", "SessionListBox", "FindingsListBox", "CheckListBox1"};
 const QStringList kRichTexts = {"ReplayList", "PlayerLog", "BuildingsList", "TraditionBranch", "LibertyBranch",
                                 "HonorBranch", "PietyBranch", "PatronageBranch", "OrderBranch", "AutocracyBranch",
                                 "FreedomBranch", "RationalismBranch", "CommerceBranch", "FreedomIdeology",

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
@@ -41,6 +42,7 @@ class LoadingTest : public QObject {
 
  private slots:
   void demoSaveLoads();
+  void fieldsShowTheGamesRecordInTheirTooltip();
   void emptyPathDoesNothing();
   void failedLoadKeepsTheSaveOnScreen();
   void loadItReadsThePathField();
@@ -49,6 +51,7 @@ class LoadingTest : public QObject {
   void partlyUnderstoodSaveShowsANotice();
   void fullyUnderstoodSaveShowsNoNotice();
   void cureWritesARebuiltSave();
+  void reloadsTabListsTheSavesFindings();
 };
 
 void LoadingTest::demoSaveLoads() {
@@ -59,6 +62,22 @@ void LoadingTest::demoSaveLoads() {
   QCOMPARE(form.PageControls()->currentIndex(), 0);
   const QStringList differences = guitest::CompareAfterLoad(form);
   QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 20).join('\n')));
+}
+
+// The demo is saved at turn 60: the fields whose value the game records carry the record of
+// turn 59 in their tooltip, below the hint a field already has; the QEL save leaves the
+// happiness and culture-per-turn fields empty and shows the record alone.
+void LoadingTest::fieldsShowTheGamesRecordInTheirTooltip() {
+  TForm1 form;
+  QVERIFY2(form.LoadSave(guitest::DemoSavePath()), qPrintable(form.LastLoadError()));
+  const auto tip = [&](const char* name) { return form.Control<QLineEdit>(name)->toolTip(); };
+  QCOMPARE(form.Control<QLineEdit>("HappinessE")->text(), QString());
+  QCOMPARE(tip("HappinessE"), QStringLiteral("recorded by the game at the end of turn 59: 6"));
+  QCOMPARE(tip("AccGoldE"), QStringLiteral("recorded by the game at the end of turn 59: 345"));
+  QCOMPARE(tip("PolicyNumE"), QStringLiteral("recorded by the game at the end of turn 59: 11"));
+  QCOMPARE(tip("CulturePerTurnE"), QStringLiteral("recorded by the game at the end of turn 59: 31"));
+  QCOMPARE(tip("TotalCultureE"), QString());
+  QVERIFY(!tip("FaithPerTurnE").contains(QStringLiteral("recorded")));
 }
 
 void LoadingTest::emptyPathDoesNothing() {
@@ -201,6 +220,21 @@ void LoadingTest::cureWritesARebuiltSave() {
   QVERIFY(std::holds_alternative<SaveContainer>(cured));
   QCOMPARE(std::get<SaveContainer>(cured).BodyLength, form.Loaded()->Container.BodyLength -
                                                            20 * form.Loaded()->Analysis.CancerCount);
+}
+
+void LoadingTest::reloadsTabListsTheSavesFindings() {
+  TForm1 form;
+  QVERIFY(form.LoadSave(guitest::DemoSavePath()));
+  auto* findings = form.Control<QListWidget>("FindingsListBox");
+  QVERIFY(findings);
+  QCOMPARE(findings->count(), 1);
+  QCOMPARE(findings->item(0)->text(), QStringLiteral("Holds 5 runaway reload records (the Cure count)."));
+  const QString spain = guitest::RealSave(QStringLiteral("exp1-spain.Orv5Save"));
+  if (spain.isEmpty()) QSKIP("exp1-spain.Orv5Save not available: set ORV5_REAL_SAVES to the folder of real saves");
+  QVERIFY(form.LoadSave(spain));
+  QCOMPARE(findings->count(), 1);
+  QVERIFY2(findings->item(0)->text().startsWith(QStringLiteral("Saved at turn 12 but holds history samples up to turn 27")),
+           qPrintable(findings->item(0)->text()));
 }
 
 QTEST_MAIN(LoadingTest)

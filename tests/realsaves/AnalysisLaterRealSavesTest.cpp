@@ -12,19 +12,12 @@
 #include "analysis/Save5Analyse.h"
 #include "refdata/Lookups.h"
 #include "refdata/TextArrays.h"
+#include "tests/support/RealSaveAnalysis.h"
 #include "tests/support/RealSaves.h"
 
 namespace orv5::testing {
 namespace {
 
-SaveAnalysis AnalyseRealSave(const std::filesystem::path& path) {
-  LoadResult loaded = LoadSave(path);
-  if (const auto* error = std::get_if<LoadError>(&loaded)) {
-    ADD_FAILURE() << path << ": " << error->Message;
-    return {};
-  }
-  return Save5Analyse(std::get<SaveContainer>(loaded));
-}
 
 std::vector<const TLeaderInfoRec*> Majors(const SaveAnalysis& save) {
   std::vector<const TLeaderInfoRec*> majors;

@@ -9,19 +9,12 @@
 #include "analysis/Save5Analyse.h"
 #include "refdata/Lookups.h"
 #include "refdata/TextArrays.h"
+#include "tests/support/RealSaveAnalysis.h"
 #include "tests/support/RealSaves.h"
 
 namespace orv5::testing {
 namespace {
 
-SaveAnalysis Analyse(const std::filesystem::path& path) {
-  LoadResult loaded = LoadSave(path);
-  if (const auto* error = std::get_if<LoadError>(&loaded)) {
-    ADD_FAILURE() << path << ": " << error->Message;
-    return {};
-  }
-  return Save5Analyse(std::get<SaveContainer>(loaded));
-}
 
 std::vector<size_t> MajorRows(const SaveAnalysis& save) {
   std::vector<size_t> rows;
@@ -63,7 +56,7 @@ void ExpectFollowersMakeThePopulation(const SaveAnalysis& save) {
 
 TEST(CityRealSaves, PolandTurn12) {
   ORV5_REQUIRE_REAL_SAVE(path, "qel-poland-t12.Orv5Save");
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   EXPECT_EQ(save.CityNameList.size(), 30U);
   EXPECT_EQ(MajorCityCounts(save), (std::vector<int32_t>{1, 1, 2, 2, 2, 2, 2, 2}));
   ASSERT_FALSE(save.CityTable.empty());
@@ -82,7 +75,7 @@ TEST(CityRealSaves, PolandTurn12) {
 
 TEST(CityRealSaves, HotseatFinalBuildRecords) {
   ORV5_REQUIRE_REAL_SAVE(path, "qel-hotseat-t26.Orv5Save");
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   ASSERT_EQ(save.CityNameList.size(), 13U);
   const std::vector<std::string> majors(save.CityNameList.begin(), save.CityNameList.begin() + 5);
   EXPECT_EQ(majors, (std::vector<std::string>{"ATHENS", "TENOCHTITLAN", "CONSTANTINOPLE", "EDINBURGH", "DUBLIN"}));
@@ -102,7 +95,7 @@ TEST(CityRealSaves, HotseatFinalBuildRecords) {
 
 TEST(CityRealSaves, FirstExpansionSpain) {
   ORV5_REQUIRE_REAL_SAVE(path, "exp1-spain.Orv5Save");
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   ASSERT_EQ(save.CityNameList.size(), 24U);
   EXPECT_EQ(save.CityNameList[0], "MADRID");
   ASSERT_FALSE(save.CityTable.at(0).empty());
@@ -113,7 +106,7 @@ TEST(CityRealSaves, FirstExpansionSpain) {
 
 TEST(CityRealSaves, FreshGameHasNoCity) {
   ORV5_REQUIRE_REAL_SAVE(path, "qel-denmark-duel.Orv5Save");
-  const SaveAnalysis save = Analyse(path);
+  const SaveAnalysis save = AnalyseRealSave(path);
   EXPECT_TRUE(save.CityNameList.empty());
   for (const auto& cities : save.CityTable) EXPECT_TRUE(cities.empty());
   const StepDiagnostic* cities = Step(save, "cities");
@@ -128,7 +121,7 @@ TEST(CityRealSaves, EveryCityBelongsToItsRowAndNoSaveHasAReloadList) {
   for (const char* name : {"qel-poland-t12.Orv5Save", "qel-hotseat-t26.Orv5Save", "exp1-spain.Orv5Save",
                            "qel-denmark-duel.Orv5Save", "base-v5-france-scenario.Orv5Save"}) {
     ORV5_REQUIRE_REAL_SAVE(path, name);
-    const SaveAnalysis save = Analyse(path);
+    const SaveAnalysis save = AnalyseRealSave(path);
     size_t records = 0;
     for (size_t r = 0; r < save.CityTable.size(); ++r) {
       EXPECT_EQ(save.Leaders[r].CityCount, static_cast<int32_t>(save.CityTable[r].size())) << name;
@@ -156,7 +149,7 @@ int32_t LatestSample(const SaveAnalysis& save, size_t row, std::string_view curv
 TEST(CityRealSaves, CityCountsAgreeWithTheHistoryCurves) {
   for (const char* name : {"qel-poland-t12.Orv5Save", "qel-hotseat-t26.Orv5Save", "exp1-spain.Orv5Save"}) {
     ORV5_REQUIRE_REAL_SAVE(path, name);
-    const SaveAnalysis save = Analyse(path);
+    const SaveAnalysis save = AnalyseRealSave(path);
     for (size_t r : MajorRows(save)) {
       ASSERT_LT(r, save.HistoryTable.size()) << name;
       EXPECT_EQ(save.Leaders[r].CityCount, LatestSample(save, r, "City Count")) << name << " " << save.Leaders[r].LeaderName;

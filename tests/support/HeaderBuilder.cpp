@@ -127,7 +127,7 @@ void WriteSlotLists(ByteWriter& w, const HeaderFields& fields, HeaderOffsets& at
   w.IntList(SlotValues(fields, &SlotEntry::Status));  // 20: SlotStatus
   SlotInts(w, 2);                                   // 21: two lists
   SlotInts(w, 21);
-  if (fields.SaveVersion > 7) SlotInts(w, 1);  // 22
+  if (fields.SaveVersion > 7) w.IntList(SlotValues(fields, &SlotEntry::Handicap));  // 22: difficulty rows
   if (fields.SaveVersion > 6) {                // 23: name tables, or a small count
     if (NameTables(fields)) {
       w.Int(SlotCount);

@@ -43,6 +43,7 @@ struct SlotEntry {
   std::string CivKey;     // keys, written only with name tables
   std::string LeaderKey;
   std::string MinorKey;
+  int32_t Handicap = 1;  // difficulty row the slot plays at (save version 8)
 };
 
 struct HeaderFields {

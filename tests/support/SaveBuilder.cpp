@@ -1,7 +1,5 @@
 #include "tests/support/SaveBuilder.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -73,21 +71,6 @@ Bytes PatternedBytes(size_t size, uint32_t seed, uint8_t symbols) {
     b = static_cast<uint8_t>((x >> 16) % symbols);
   }
   return bytes;
-}
-
-Bytes Deflate(const Bytes& body, bool finish, int level) {
-  z_stream zs{};
-  if (deflateInit(&zs, level) != Z_OK) throw std::runtime_error("deflateInit failed");
-  Bytes out(deflateBound(&zs, body.size()) + 64);
-  zs.next_in = const_cast<Bytef*>(body.data());
-  zs.avail_in = static_cast<uInt>(body.size());
-  zs.next_out = out.data();
-  zs.avail_out = static_cast<uInt>(out.size());
-  const int ret = deflate(&zs, finish ? Z_FINISH : Z_SYNC_FLUSH);
-  if (ret != (finish ? Z_STREAM_END : Z_OK)) throw std::runtime_error("deflate failed");
-  out.resize(zs.total_out);
-  deflateEnd(&zs);
-  return out;
 }
 
 Bytes BuildContainer(const Bytes& header, const Bytes& body, const ContainerOptions& options) {

@@ -52,6 +52,9 @@ Bytes PatternedBytes(size_t size, uint32_t seed = 7, uint8_t symbols = 13);
 
 // A zlib stream of `body`, finished or only sync-flushed.
 Bytes Deflate(const Bytes& body, bool finish, int level = 6);
+// A finished zlib stream (level 6, so it starts 0x78 0x9C) of that many MB of zero bytes,
+// deflated piece by piece so that the zeros are never held at once.
+Bytes DeflateZeros(int megabytes);
 
 // A minimal header: the magic "ORV5" followed by `fieldBytes`.
 Bytes MagicHeader(const Bytes& fieldBytes = {});

@@ -125,6 +125,48 @@ TEST(Unhappiness, HumanPlayersUseTheirOwnPercentages) {
   EXPECT_EQ(std::tuple(p.Unhappiness, p.Happiness), std::tuple(8, 12));  // (120,000 + 750,000) / 100,000
 }
 
+// Each nation's own difficulty row (the header's per-slot list) sets its city-count and citizen
+// percentages; a computer player's are then lowered by the game level's computer percentage.
+TEST(Unhappiness, OwnDifficultyRowOfEachPlayer) {
+  SaveAnalysis save = FourPlayers();
+  save.DifficultyPercent5 = 40;  // the game level (Settler-like for humans, Immortal for computers)
+  save.DifficultyPercent6 = 45;
+  save.DifficultyPercent7 = 75;
+  const auto percents = [&](int32_t row) {
+    const UnhappinessPercents p = UnhappinessPercentsOf(save, save.Leaders[static_cast<size_t>(row)]);
+    return std::tuple(p.Cities, p.Citizens);
+  };
+  save.Leaders[0].Status = 1;
+  EXPECT_EQ(percents(0), std::tuple(75, 75));  // own row unknown: 100 % x 75 %
+  save.SlotHandicap[0] = 1;                    // Chieftain, 60 % and 60 %
+  EXPECT_EQ(percents(0), std::tuple(45, 45));
+  save.SlotHandicap[0] = 8;                    // a row beyond the table counts 100 %
+  EXPECT_EQ(percents(0), std::tuple(75, 75));
+  save.SlotHandicap[0] = 7;                    // the last row of the table
+  EXPECT_EQ(percents(0), std::tuple(75, 75));
+  EXPECT_EQ(percents(1), std::tuple(40, 45));  // a human without a row keeps the game level's
+  save.SlotHandicap[1] = 2;                    // Warlord, 75 % and 75 %
+  EXPECT_EQ(percents(1), std::tuple(75, 75));
+  save.SlotHandicap[22] = 0;                   // city-states follow the game level, whatever their row
+  save.Leaders[2].Status = 1;
+  EXPECT_EQ(percents(2), std::tuple(75, 75));
+  EXPECT_EQ(percents(3), std::tuple(40, 45));
+  save.Leaders[1].Slot = MaxPlayers;           // a slot outside the list counts as unknown
+  EXPECT_EQ(percents(1), std::tuple(40, 45));
+}
+
+TEST(Unhappiness, ComputerPlayerOnItsOwnRow) {
+  SaveAnalysis save = FourPlayers();
+  save.DifficultyPercent7 = 75;
+  save.SlotHandicap[0] = 1;
+  save.Leaders[0].Status = 1;
+  save.Leaders[0].GrossHappiness = 12;
+  AddCity(save, 0, 3);
+  ComputeDerivedValues(save);
+  // (3 + 3) x 45 % = 2.7
+  EXPECT_EQ(std::tuple(save.Leaders[0].Unhappiness, save.Leaders[0].Happiness), std::tuple(2, 10));
+}
+
 TEST(Unhappiness, SpecialistsAndPolicies) {
   SaveAnalysis save = FourPlayers();
   TCityRec& city = AddCity(save, 0, 5);

@@ -22,6 +22,8 @@ TEST_P(HeaderLayouts, ReadsBackWhatWasWritten) {
   synthetic.Header.GameType = 2;
   synthetic.Header.UserName = "Hotseat Host";
   synthetic.Header.VictoryAllowed = {1, 0, 1, 0, 1};
+  synthetic.Header.Slots[0].Handicap = 7;
+  synthetic.Header.Slots[1].Handicap = 8;
   const SaveAnalysis save = Analyse(synthetic);
   const HeaderOffsets at = BuildHeader(synthetic.Header).Offsets;
 
@@ -42,6 +44,9 @@ TEST_P(HeaderLayouts, ReadsBackWhatWasWritten) {
   EXPECT_EQ(save.SlotCiv[63], 19);
   EXPECT_EQ(save.SlotStatus[0], 3);
   EXPECT_EQ(save.SlotIsMinor[22], 1);
+  // Only save version 8 lists each slot's difficulty row; older saves leave it unknown.
+  EXPECT_EQ(std::tuple(save.SlotHandicap[0], save.SlotHandicap[1], save.SlotHandicap[2]),
+            version > 7 ? std::tuple(7, 8, 1) : std::tuple(-1, -1, -1));
   EXPECT_EQ(save.LeaderCount, 25);
   EXPECT_EQ(save.FlagBytePos, at.FlagByte);
   EXPECT_EQ(save.SlotStatusPos, at.SlotStatus);

@@ -135,6 +135,40 @@ TEST_F(ParallelCommands, InfoReloadsAndReportPrintWhatOneCallPerFilePrints) {
       files_, "report");
 }
 
+TEST_F(ParallelCommands, AFolderStandsForItsSavesInEveryReadingCommand) {
+  const auto saves = folder_ / "saves";
+  std::filesystem::create_directories(saves / "deeper");
+  for (const char* name : {"b.Orv5Save", "a.ORV5SAVE", "deeper/c.Orv5Save"}) {
+    std::filesystem::copy_file(files_[0], saves / name);
+  }
+  std::ofstream(saves / "notes.txt") << "not a save";
+  const std::vector<std::string> byName = {(saves / "a.ORV5SAVE").string(), (saves / "b.Orv5Save").string()};
+  const Command report = [](const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+    ReportOptions options;
+    options.Files = files;
+    return RunReportCommand(options, out, err);
+  };
+  for (const auto& [name, run] : std::vector<std::pair<const char*, Command>>{
+           {"info", RunInfoCommand}, {"json", RunJsonCommand}, {"reloads", RunReloadsCommand}, {"report", report}}) {
+    std::ostringstream folderOut, folderErr, filesOut, filesErr;
+    EXPECT_EQ(run({saves.string()}, folderOut, folderErr), 0) << name;
+    EXPECT_EQ(run(byName, filesOut, filesErr), 0) << name;
+    EXPECT_TRUE(folderOut.str() == filesOut.str()) << name << ": the folder's saves by name, not its subfolders";
+    EXPECT_EQ(folderErr.str(), "") << name;
+
+    std::ostringstream emptyOut, emptyErr;
+    EXPECT_EQ(run({(saves / "deeper" / "..").string(), (folder_ / "nothing").string()}, emptyOut, emptyErr), 1) << name;
+    std::filesystem::create_directories(folder_ / "none");
+    std::ostringstream noneOut, noneErr;
+    EXPECT_EQ(run({(folder_ / "none").string()}, noneOut, noneErr), 1) << name;
+    EXPECT_NE(noneErr.str().find("no *.Orv5Save files in this folder"), std::string::npos) << name;
+  }
+  std::filesystem::remove(saves / "b.Orv5Save");
+  std::ostringstream out, err;
+  RunJsonCommand({saves.string()}, out, err);
+  EXPECT_TRUE(nlohmann::json::parse(out.str()).is_array()) << "a folder of one save still gives an array";
+}
+
 TEST_F(ParallelCommands, ReportJsonListsEveryFileInOrderWithItsRefusal) {
   ReportOptions options;
   options.Files = files_;

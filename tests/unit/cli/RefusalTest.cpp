@@ -15,6 +15,7 @@
 #include "cli/WriteCommands.h"
 #include "savefile/Container.h"
 #include "tests/support/RealSaves.h"
+#include "tests/support/TempFolder.h"
 
 namespace orv5 {
 namespace {
@@ -42,20 +43,9 @@ Bytes PngSignatureAndHeader() {
 
 class Refusal : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / ("orv5-refusal-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Write(const std::string& name, const Bytes& bytes) {
-    const auto path = folder_ / name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path.string();
-  }
+  std::string Write(const std::string& name, const Bytes& bytes) { return folder_.Write(name, bytes); }
   size_t FilesInFolder() const {
-    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder_), {}));
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}));
   }
 
   // Every file the issue names, built from the demo save where a save is needed.
@@ -80,7 +70,7 @@ class Refusal : public ::testing::Test {
     return files;
   }
 
-  std::filesystem::path folder_;
+  testing::TempFolder folder_{"orv5-refusal"};
 };
 
 TEST(SaveMagic, TheLoaderRefusesShortFilesAndForeignMagicAndSaysWhy) {
@@ -137,7 +127,7 @@ TEST_F(Refusal, AFileRefusedAmongSavesStillLetsTheOthersPrint) {
 TEST_F(Refusal, WritingCommandsRefuseAndWriteNothing) {
   for (const std::string& file : NonSaves()) {
     const size_t before = FilesInFolder();
-    const WriteRequest request{file, (folder_ / "out.Orv5Save").string(), false};
+    const WriteRequest request{file, (folder_.Path() / "out.Orv5Save").string(), false};
     std::ostringstream out, err;
     EXPECT_EQ(RunCureCommand(request, out, err), 1) << file;
     EXPECT_EQ(RunImageCommand(request, out, err), 1) << file;

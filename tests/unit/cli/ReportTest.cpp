@@ -43,6 +43,7 @@ class ReportCommand : public ::testing::Test {
     WriteReplayLog(synthetic.Sections, 8, {{0, "Session 2 starts"}, {3, "Kraków is founded."}}, 3);
     std::vector<HistoryPoints> datasets(27);
     datasets[0] = {{0, 4}, {1, 0}, {11, 36}};
+    datasets[9] = {{11, 7}};  // "Excess Happiness" at the end of turn 11
     WriteHistoryBlock(synthetic.Sections, datasets);
     return synthetic.File();
   }
@@ -77,6 +78,9 @@ TEST_F(ReportCommand, PrintsEveryTabWithItsControlsAndTheDiagnostics) {
   EXPECT_NE(text.find("HistoryChart.series#0\t0\t0:4 1:0 2:0"), std::string::npos);
   EXPECT_TRUE(HasLine(text, "== DIAGNOSTICS"));
   EXPECT_NE(text.find("\nheader\tfound\t"), std::string::npos);
+  // The game's record follows the field it belongs to, on a line of its own.
+  EXPECT_NE(text.find("\nHappinessE\t\nHappinessE.record\trecorded by the game at the end of turn 11: 7\n"),
+            std::string::npos);
   // The builder's save has a header, players and a replay log, but none of the per-player sections.
   EXPECT_NE(text.find("== NOTICE\tThis save was only partly understood: "), std::string::npos);
 }
@@ -143,6 +147,10 @@ TEST_F(ReportCommand, JsonHoldsTheSameContent) {
   EXPECT_EQ(edit3["name"], "Edit3");
   EXPECT_EQ(edit3["text"], "  12/500");
   EXPECT_EQ(file["tabs"][11]["visible"], false);
+  const json& playerTab = file["tabs"][8]["views"][0]["controls"];
+  const auto happiness = std::find_if(playerTab.begin(), playerTab.end(), [](const json& c) { return c["name"] == "HappinessE"; });
+  ASSERT_NE(happiness, playerTab.end());
+  EXPECT_EQ((*happiness)["record"], "recorded by the game at the end of turn 11: 7");
   EXPECT_TRUE(file["tabs"][11]["views"].empty());
   EXPECT_EQ(file["tabs"][9]["views"][1]["selection"]["lang"], "ru");
   EXPECT_FALSE(file["diagnostics"].empty());

@@ -195,6 +195,20 @@ TEST(ReloadsTab, SessionFiguresAndCancerSize) {
   EXPECT_EQ(EditText(tab, "Edit12"), "     1:01:32");
   EXPECT_EQ(EditText(tab, "CancerSizeE"), "       1234");
   EXPECT_EQ(testing::ListOf(tab, "SessionListBox").Items.front(), "  1    0 -4000  | ");
+  EXPECT_EQ(testing::ListOf(tab, "FindingsListBox").Items,
+            std::vector<std::string>{"Holds 1234 runaway reload records (the Cure count)."});
+}
+
+TEST(ReloadsTab, HistoryPastTheSavesTurnIsAFinding) {
+  SaveAnalysis save = MakeAnalysis(1, 0, true);
+  save.CurrentTurn = 12;
+  save.HistoryTable.resize(2);
+  save.HistoryTable[1][4].assign(13, 1);  // samples of turns 0..12: the save's own turn
+  EXPECT_TRUE(testing::ListOf(ReloadsTabModel(save, {}), "FindingsListBox").Items.empty());
+  save.HistoryTable[1][4].push_back(1);  // and of turn 13
+  EXPECT_EQ(testing::ListOf(ReloadsTabModel(save, {}), "FindingsListBox").Items,
+            std::vector<std::string>{"Saved at turn 12 but holds history samples up to turn 13: it was written after "
+                                     "the game had been played on to turn 13 and taken back."});
 }
 
 }  // namespace

@@ -22,10 +22,24 @@ TEST(Colours, TableOrderBgrBecomesRgbText) {
 }
 
 TEST(ModelText, EditsWithHintsAndEscapedSeparators) {
-  EXPECT_EQ(Lines(EditValue{"Edit3", "  12/500", "", std::nullopt}), "Edit3\t  12/500\n");
-  EXPECT_EQ(Lines(EditValue{"GSPointsE", "a\tb\nc", "12.50 turns", std::nullopt}),
+  EXPECT_EQ(Lines(EditValue{"Edit3", "  12/500", "", std::nullopt, {}}), "Edit3\t  12/500\n");
+  EXPECT_EQ(Lines(EditValue{"GSPointsE", "a\tb\nc", "12.50 turns", std::nullopt, {}}),
             "GSPointsE\ta\\tb\\nc\nGSPointsE.hint\t12.50 turns\n");
-  EXPECT_EQ(Lines(EditValue{"AgentCityE", "", "", std::nullopt}), "AgentCityE\t\n");
+  EXPECT_EQ(Lines(EditValue{"AgentCityE", "", "", std::nullopt, {}}), "AgentCityE\t\n");
+}
+
+// The game's record of a value follows the value and its hint on a line of its own; the
+// tooltip shows the hint and, below it, the record.
+TEST(ModelText, RecordsOnALineOfTheirOwn) {
+  const EditValue both{"CulturePerTurnE", "      3", "3,0,0,0", std::nullopt, "recorded by the game at the end of turn 11: 3"};
+  EXPECT_EQ(Lines(both),
+            "CulturePerTurnE\t      3\nCulturePerTurnE.hint\t3,0,0,0\n"
+            "CulturePerTurnE.record\trecorded by the game at the end of turn 11: 3\n");
+  EXPECT_EQ(ToolTipText(both), "3,0,0,0\nrecorded by the game at the end of turn 11: 3");
+  const EditValue recordOnly{"HappinessE", "", "", std::nullopt, "recorded by the game at the end of turn 11: 4"};
+  EXPECT_EQ(Lines(recordOnly), "HappinessE\t\nHappinessE.record\trecorded by the game at the end of turn 11: 4\n");
+  EXPECT_EQ(ToolTipText(recordOnly), "recorded by the game at the end of turn 11: 4");
+  EXPECT_EQ(ToolTipText(EditValue{"E", "", "hint", std::nullopt, {}}), "hint");
 }
 
 TEST(ModelText, GridsPrintOnlyCellsWithText) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "refdata/RefTables.h"
+#include "refdata/TextArrays.h"
 #include "savefile/KeyText.h"
 #include "tests/unit/views/ViewTestSaves.h"
 #include "views/Tabs.h"
@@ -105,6 +106,72 @@ TEST(PolicyView, CultureFromCityStatesShowsOnlyInOlderLayouts) {
   EXPECT_EQ(EditText(tab, "CSCultureE"), "   12");
   EXPECT_EQ(EditText(tab, "CulturePerTurnE"), "     40");
   EXPECT_EQ(tab.Find<EditValue>("CulturePerTurnE")->Hint, "28,0,12,0");
+}
+
+// The game's history of the player: every dataset of row `row` runs to `lastTurn`, and the
+// dataset named `name` holds `value` there.
+void Record(SaveAnalysis& save, int32_t row, std::string_view name, int32_t lastTurn, int32_t value) {
+  if (save.HistoryTable.size() <= static_cast<size_t>(row)) save.HistoryTable.resize(static_cast<size_t>(row) + 1);
+  const auto names = GraphNames(save.IsQEL != 0);
+  for (size_t d = 0; d < MaxDatasets; ++d) {
+    auto& points = save.HistoryTable[static_cast<size_t>(row)][d];
+    points.resize(static_cast<size_t>(lastTurn) + 1);
+    if (d < names.size() && names[d] == name) points[static_cast<size_t>(lastTurn)] = value;
+  }
+}
+
+std::string RecordOf(const TabModel& tab, const std::string& name) {
+  const EditValue* edit = tab.Find<EditValue>(name);
+  EXPECT_NE(edit, nullptr) << name;
+  return edit ? edit->Record : std::string();
+}
+
+TEST(RecordTooltips, PlayerFieldsShowTheGamesRecordOfTheLastCompletedTurn) {
+  SaveAnalysis save = MakeAnalysis(2, 0, false);
+  save.CurrentTurn = 496;
+  save.Leaders[1].Happiness = 12;
+  for (const auto& [name, value] : {std::pair{"Excess Happiness", 11}, {"Total Gold", 1234}, {"Golden Age Turns", 3}}) {
+    Record(save, 0, name, 495, value);
+    Record(save, 1, name, 495, value + 1);
+  }
+  ViewSelection selection;
+  selection.Player = 1;
+  TabModel tab = PlayerTabModel(save, selection);
+  EXPECT_EQ(EditText(tab, "HappinessE"), "  12");
+  EXPECT_EQ(RecordOf(tab, "HappinessE"), "recorded by the game at the end of turn 495: 12");
+  EXPECT_EQ(RecordOf(tab, "AccGoldE"), "recorded by the game at the end of turn 495: 1235");
+  EXPECT_EQ(RecordOf(tab, "GATurnsE"), "recorded by the game at the end of turn 495: 4");
+  EXPECT_EQ(RecordOf(tab, "AccHappinessE"), "");  // no dataset of its own
+  EXPECT_EQ(ToolTipText(*tab.Find<EditValue>("FaithPerTurnE")), "0,0");
+
+  save.IsQEL = 1;  // the happiness field is empty, the record still shows
+  tab = PlayerTabModel(save, selection);
+  EXPECT_EQ(EditText(tab, "HappinessE"), "");
+  EXPECT_EQ(RecordOf(tab, "HappinessE"), "recorded by the game at the end of turn 495: 12");
+  save.CurrentTurn = 497;  // the history ends a turn before the last completed one: nothing to show
+  EXPECT_EQ(RecordOf(PlayerTabModel(save, selection), "HappinessE"), "");
+}
+
+TEST(RecordTooltips, PolicyFieldsAndTheHintBesideTheRecord) {
+  SaveAnalysis save = MakeAnalysis(1, 0, false);
+  save.CurrentTurn = 12;
+  Record(save, 0, "Culture Per Turn", 11, 7);
+  save.HistoryTable[0][21][11] = 2;  // "Number Of Policies" in the older list
+  save.HistoryTable[0][7][11] = 19;  // "Total Culture": the culture toward the next policy
+  save.Leaders[0].CityCulture = 5;
+  TabModel tab = PolicyTabModel(save, {});
+  const EditValue* perTurn = tab.Find<EditValue>("CulturePerTurnE");
+  ASSERT_NE(perTurn, nullptr);
+  EXPECT_EQ(perTurn->Record, "recorded by the game at the end of turn 11: 7");
+  EXPECT_EQ(ToolTipText(*perTurn), "5,0,0,0\nrecorded by the game at the end of turn 11: 7");
+  EXPECT_EQ(RecordOf(tab, "PolicyNumE"), "recorded by the game at the end of turn 11: 2");
+  EXPECT_EQ(RecordOf(tab, "PolicyCultureE"), "recorded by the game at the end of turn 11: 19");
+  EXPECT_EQ(RecordOf(tab, "TotalCultureE"), "");
+  EXPECT_EQ(ToolTipText(*tab.Find<EditValue>("PolicyNumE")), "recorded by the game at the end of turn 11: 2");
+  save.IsQEL = 1;
+  tab = PolicyTabModel(save, {});
+  EXPECT_EQ(EditText(tab, "CulturePerTurnE"), "");
+  EXPECT_EQ(ToolTipText(*tab.Find<EditValue>("CulturePerTurnE")), "recorded by the game at the end of turn 11: 7");
 }
 
 TEST(StatsLines, CitiesWithPuppetsApart) {
