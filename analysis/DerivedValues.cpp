@@ -218,6 +218,12 @@ void CityStateBonuses(SaveAnalysis& save, int32_t h, int32_t rows) {
   }
 }
 
+// The QEL rules gave the policy at this position other effects: a QEL player who holds it records
+// the culture of its cities alone, whatever its happiness.
+bool HappinessBecomesCulture(const SaveAnalysis& save, int32_t h) {
+  return save.IsQEL == 0 && Adopted(save, static_cast<size_t>(h), PolicyHappinessCulture);
+}
+
 void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
   TLeaderInfoRec& leader = save.Leaders[static_cast<size_t>(h)];
   const UnhappinessPercents percents = UnhappinessPercentsOf(save, leader);
@@ -229,7 +235,7 @@ void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
   leader.Happiness = Narrow(int64_t{leader.GrossHappiness} - leader.Unhappiness);
   leader.AccHappinessNeeded = GoldenAgeThreshold(leader.GoldenAgeCount, leader.CityCount);
   CityStateBonuses(save, h, rows);
-  leader.HappinessCulture = Adopted(save, static_cast<size_t>(h), PolicyHappinessCulture) ? leader.Happiness / 2 : 0;
+  leader.HappinessCulture = HappinessBecomesCulture(save, h) ? leader.Happiness / 2 : 0;
   leader.CulturePerTurn = Narrow(int64_t{leader.CityCulture} + leader.HappinessCulture + leader.CSCulture);
   const bool goldenAge = save.HasExpansion1 && leader.GoldenAgeTurns > 0;
   leader.GoldenAgeCulture = goldenAge ? Narrow(int64_t{leader.CulturePerTurn} * 20 / 100) : 0;

@@ -12,7 +12,7 @@ namespace DerivedRule {
 inline constexpr int PolicyLessUnhappiness = 5;      // all unhappiness at 95 %
 inline constexpr int PolicyCheaperCulture = 6;       // culture threshold exponent x 0.75
 inline constexpr int PolicyPalaceCalm = 11;          // capital unhappiness halved
-inline constexpr int PolicyHappinessCulture = 20;    // half the happiness becomes culture
+inline constexpr int PolicyHappinessCulture = 20;    // half the happiness becomes culture (not in QEL)
 inline constexpr int PolicyWonderCulture = 22;       // +33 % culture with a world wonder
 inline constexpr int PolicyGreatPeople = 42;         // +25 % great-person points
 inline constexpr int PolicySpecialistsHalf = 47;     // specialists count half

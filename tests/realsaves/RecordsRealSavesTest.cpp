@@ -28,7 +28,7 @@ struct ExpectedAgreement {
 const ExpectedAgreement kExpected[] = {
     {"exp1-spain.Orv5Save", 0, {{{8, 8}, {8, 8}, {8, 8}, {8, 8}, {8, 8}, {7, 8}, {8, 8}, {8, 8}, {8, 8}, {8, 8}}}},
     {"qel-poland-t12.Orv5Save", 0, {{{7, 8}, {6, 8}, {7, 8}, {8, 8}, {8, 8}, {8, 8}, {8, 8}, {7, 8}, {8, 8}, {8, 8}}}},
-    {"qel-hotseat-t26.Orv5Save", 0, {{{4, 4}, {3, 4}, {3, 4}, {3, 4}, {4, 4}, {4, 4}, {4, 4}, {3, 4}, {4, 4}, {3, 4}}}},
+    {"qel-hotseat-t26.Orv5Save", 0, {{{4, 4}, {3, 4}, {3, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {3, 4}, {4, 4}, {3, 4}}}},
     {"qel-hotseat-t2a.Orv5Save", 3, {{{1, 1}, {0, 1}, {0, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}}}},
     // Turn 1: every player's first city is younger than the record of turn 0.
     {"qel-hotseat-t1.Orv5Save", 3, {}},

@@ -271,6 +271,19 @@ TEST(Culture, HappinessGoldenAgeAndCityStates) {
   EXPECT_EQ(std::tuple(p.CSFaith, p.FaithPerTurn), std::tuple(8, 8));
 }
 
+// Under the QEL rules the policy no longer turns happiness into culture; the other layouts keep it.
+TEST(Culture, HappinessCultureOnlyOutsideQel) {
+  for (auto [isQel, expected] : {std::tuple{0, 6}, std::tuple{-1, 0}}) {
+    SaveAnalysis save = FourPlayers();
+    save.IsQEL = isQel;
+    TLeaderInfoRec& p = save.Leaders[0];
+    p.GrossHappiness = 13;
+    save.PolicyFlags[0][PolicyHappinessCulture] = 1;
+    ComputeDerivedValues(save);
+    EXPECT_EQ(std::tuple(p.HappinessCulture, p.CulturePerTurn), std::tuple(expected, expected)) << "IsQEL " << isQel;
+  }
+}
+
 TEST(CityStates, BonusesGrowWithTheEra) {
   for (auto [era, culture, faith] : {std::tuple{0, 3 + 6, 2 + 4}, std::tuple{3, 6 + 12, 4 + 8}, std::tuple{4, 13 + 26, 8 + 16}}) {
     SaveAnalysis save = FourPlayers();
