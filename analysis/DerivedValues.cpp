@@ -231,7 +231,7 @@ void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
   leader.CitizenUnhappinessSum = Narrow(leader.CitizenUnhappinessSum * percents.Citizens);
   leader.SpecialistUnhappinessSum = Narrow(leader.SpecialistUnhappinessSum * percents.Citizens);
   const int64_t scaled = int64_t{leader.CityUnhappiness} * 1000 + leader.CitizenUnhappinessSum + leader.SpecialistUnhappinessSum;
-  leader.Unhappiness = Narrow(scaled / 100000 + leader.OccupiedUnhappiness);
+  leader.Unhappiness = Narrow(scaled / 100000 * percents.Computer / 100 + leader.OccupiedUnhappiness);
   leader.Happiness = Narrow(int64_t{leader.GrossHappiness} - leader.Unhappiness);
   leader.AccHappinessNeeded = GoldenAgeThreshold(leader.GoldenAgeCount, leader.CityCount);
   CityStateBonuses(save, h, rows);
@@ -253,15 +253,14 @@ UnhappinessPercents UnhappinessPercentsOf(const SaveAnalysis& save, const TLeade
   }
   const auto levels = LevelTable();
   const int32_t own = leader.Slot >= 0 && leader.Slot < MaxPlayers ? save.SlotHandicap[static_cast<size_t>(leader.Slot)] : -1;
-  UnhappinessPercents percents = computer ? UnhappinessPercents{100, 100}
-                                          : UnhappinessPercents{save.DifficultyPercent5, save.DifficultyPercent6};
+  UnhappinessPercents percents =
+      computer ? UnhappinessPercents{} : UnhappinessPercents{save.DifficultyPercent5, save.DifficultyPercent6};
   if (own >= 0 && static_cast<size_t>(own) < levels.size()) {
     percents = {levels[static_cast<size_t>(own)].LevelPercent5, levels[static_cast<size_t>(own)].LevelPercent6};
+  } else if (computer && own >= 0) {
+    percents = ComputerLevelPercents;
   }
-  if (computer) {  // the game's level then lowers what a computer player's own level leaves
-    percents.Cities = percents.Cities * save.DifficultyPercent7 / 100;
-    percents.Citizens = percents.Citizens * save.DifficultyPercent7 / 100;
-  }
+  if (computer) percents.Computer = save.DifficultyPercent7;
   return percents;
 }
 
