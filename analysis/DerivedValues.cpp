@@ -218,6 +218,12 @@ void CityStateBonuses(SaveAnalysis& save, int32_t h, int32_t rows) {
   }
 }
 
+// The QEL rules gave the policy at this position other effects: a QEL player who holds it records
+// the culture of its cities alone, whatever its happiness.
+bool HappinessBecomesCulture(const SaveAnalysis& save, int32_t h) {
+  return save.IsQEL == 0 && Adopted(save, static_cast<size_t>(h), PolicyHappinessCulture);
+}
+
 void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
   TLeaderInfoRec& leader = save.Leaders[static_cast<size_t>(h)];
   const UnhappinessPercents percents = UnhappinessPercentsOf(save, leader);
@@ -225,11 +231,11 @@ void PlayerTotals(SaveAnalysis& save, int32_t h, int32_t rows) {
   leader.CitizenUnhappinessSum = Narrow(leader.CitizenUnhappinessSum * percents.Citizens);
   leader.SpecialistUnhappinessSum = Narrow(leader.SpecialistUnhappinessSum * percents.Citizens);
   const int64_t scaled = int64_t{leader.CityUnhappiness} * 1000 + leader.CitizenUnhappinessSum + leader.SpecialistUnhappinessSum;
-  leader.Unhappiness = Narrow(scaled / 100000 + leader.OccupiedUnhappiness);
+  leader.Unhappiness = Narrow(scaled / 100000 * percents.Computer / 100 + leader.OccupiedUnhappiness);
   leader.Happiness = Narrow(int64_t{leader.GrossHappiness} - leader.Unhappiness);
   leader.AccHappinessNeeded = GoldenAgeThreshold(leader.GoldenAgeCount, leader.CityCount);
   CityStateBonuses(save, h, rows);
-  leader.HappinessCulture = Adopted(save, static_cast<size_t>(h), PolicyHappinessCulture) ? leader.Happiness / 2 : 0;
+  leader.HappinessCulture = HappinessBecomesCulture(save, h) ? leader.Happiness / 2 : 0;
   leader.CulturePerTurn = Narrow(int64_t{leader.CityCulture} + leader.HappinessCulture + leader.CSCulture);
   const bool goldenAge = save.HasExpansion1 && leader.GoldenAgeTurns > 0;
   leader.GoldenAgeCulture = goldenAge ? Narrow(int64_t{leader.CulturePerTurn} * 20 / 100) : 0;
@@ -247,15 +253,14 @@ UnhappinessPercents UnhappinessPercentsOf(const SaveAnalysis& save, const TLeade
   }
   const auto levels = LevelTable();
   const int32_t own = leader.Slot >= 0 && leader.Slot < MaxPlayers ? save.SlotHandicap[static_cast<size_t>(leader.Slot)] : -1;
-  UnhappinessPercents percents = computer ? UnhappinessPercents{100, 100}
-                                          : UnhappinessPercents{save.DifficultyPercent5, save.DifficultyPercent6};
+  UnhappinessPercents percents =
+      computer ? UnhappinessPercents{} : UnhappinessPercents{save.DifficultyPercent5, save.DifficultyPercent6};
   if (own >= 0 && static_cast<size_t>(own) < levels.size()) {
     percents = {levels[static_cast<size_t>(own)].LevelPercent5, levels[static_cast<size_t>(own)].LevelPercent6};
+  } else if (computer && own >= 0) {
+    percents = ComputerLevelPercents;
   }
-  if (computer) {  // the game's level then lowers what a computer player's own level leaves
-    percents.Cities = percents.Cities * save.DifficultyPercent7 / 100;
-    percents.Citizens = percents.Citizens * save.DifficultyPercent7 / 100;
-  }
+  if (computer) percents.Computer = save.DifficultyPercent7;
   return percents;
 }
 

@@ -12,7 +12,7 @@ namespace DerivedRule {
 inline constexpr int PolicyLessUnhappiness = 5;      // all unhappiness at 95 %
 inline constexpr int PolicyCheaperCulture = 6;       // culture threshold exponent x 0.75
 inline constexpr int PolicyPalaceCalm = 11;          // capital unhappiness halved
-inline constexpr int PolicyHappinessCulture = 20;    // half the happiness becomes culture
+inline constexpr int PolicyHappinessCulture = 20;    // half the happiness becomes culture (not in QEL)
 inline constexpr int PolicyWonderCulture = 22;       // +33 % culture with a world wonder
 inline constexpr int PolicyGreatPeople = 42;         // +25 % great-person points
 inline constexpr int PolicySpecialistsHalf = 47;     // specialists count half
@@ -25,16 +25,19 @@ inline constexpr int TechEndingLeader12Culture = 44;
 // Indexes of SaveAnalysis::WonderOwner.
 enum WonderSlot { AngkorWat, SistineChapel, HagiaSophia, ForbiddenPalace, LeaningTower };
 
-// The percentages of a player's unhappiness from its number of cities and from its citizens.
-// A nation uses its own difficulty row (SlotHandicap); a computer player's is then multiplied by
-// the game level's computer percentage (LevelPercent7). A computer player whose own row is not in
-// the table counts 100 %, a human the game level's row. City-states keep the game level's
-// percentages. Products are truncated to whole percents, which is exact for every row a computer
-// player has been seen to use (60 or 100, times a multiple of 5).
+// The percentages of a player's unhappiness from its number of cities and from its citizens, and
+// the share of the whole that a computer player keeps. A nation uses its own difficulty row
+// (SlotHandicap); a human without one the game level's row. A computer player whose own row lies
+// beyond the table's eight plays the computer players' own level (all of the city-count, three
+// quarters of the citizens' unhappiness); one without a row counts 100 %. The whole, cut to
+// whole units, is then lowered by the game level's computer percentage (LevelPercent7).
+// City-states keep the game level's percentages, a computer city-state's folded into both.
 struct UnhappinessPercents {
   int32_t Cities = 100;
   int32_t Citizens = 100;
+  int32_t Computer = 100;
 };
+inline constexpr UnhappinessPercents ComputerLevelPercents{100, 75, 100};
 UnhappinessPercents UnhappinessPercentsOf(const SaveAnalysis& save, const TLeaderInfoRec& leader);
 
 // Food a city of this population needs to grow (population outside 1..100 counts as 1).

@@ -65,7 +65,7 @@ constexpr TLevelInfoRec kLevels[] = {
     {"King", 100, 90, 100, 85, 100, 100, 90},
     {"Emperor", 100, 85, 100, 80, 100, 100, 85},
     {"Immortal", 100, 75, 100, 65, 100, 100, 75},
-    {"Deity", 100, 60, 100, 50, 100, 100, 60},
+    {"Deity", 100, 60, 100, 50, 100, 100, 75},  // computer players keep 75 % of their unhappiness
 };
 static_assert(std::size(kLevels) == 8);
 

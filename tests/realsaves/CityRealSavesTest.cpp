@@ -67,9 +67,9 @@ TEST(CityRealSaves, PolandTurn12) {
   EXPECT_EQ(warsaw.FoodNeeded, 24);
   EXPECT_EQ(warsaw.CultureNeeded, 25);
   EXPECT_EQ(warsaw.HasPalace, -1);  // the capital's palace, found by its hash
-  const TLeaderInfoRec* gandhi = Leader(save, "Gandhi");
-  ASSERT_NE(gandhi, nullptr);
-  EXPECT_EQ(gandhi->Unhappiness, 9);
+  const TLeaderInfoRec* isabella = Leader(save, "Isabella");  // 2 cities of 2 and 1 citizens
+  ASSERT_NE(isabella, nullptr);
+  EXPECT_EQ(isabella->Unhappiness, 6);
   ExpectFollowersMakeThePopulation(save);
 }
 

@@ -28,8 +28,8 @@ struct ExpectedAgreement {
 const ExpectedAgreement kExpected[] = {
     {"exp1-spain.Orv5Save", 0, {{{8, 8}, {8, 8}, {8, 8}, {8, 8}, {8, 8}, {7, 8}, {8, 8}, {8, 8}, {8, 8}, {8, 8}}}},
     {"qel-poland-t12.Orv5Save", 0, {{{7, 8}, {6, 8}, {7, 8}, {8, 8}, {8, 8}, {8, 8}, {8, 8}, {7, 8}, {8, 8}, {8, 8}}}},
-    {"qel-hotseat-t26.Orv5Save", 0, {{{4, 4}, {3, 4}, {3, 4}, {3, 4}, {4, 4}, {4, 4}, {4, 4}, {3, 4}, {4, 4}, {3, 4}}}},
-    {"qel-hotseat-t2a.Orv5Save", 3, {{{1, 1}, {0, 1}, {0, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}}}},
+    {"qel-hotseat-t26.Orv5Save", 0, {{{4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {3, 4}, {4, 4}, {3, 4}}}},
+    {"qel-hotseat-t2a.Orv5Save", 3, {{{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}}}},
     // Turn 1: every player's first city is younger than the record of turn 0.
     {"qel-hotseat-t1.Orv5Save", 3, {}},
     // No history (turn 0, a game about to start, the base game's body): nothing to compare.
@@ -71,6 +71,24 @@ TEST(RecordsRealSaves, FirstExpansionComputerPlayersOnTheirOwnRow) {
   for (int32_t row = 1; row < 8; ++row) {
     EXPECT_EQ(save.Leaders[static_cast<size_t>(row)].Unhappiness, 2) << save.Leaders[static_cast<size_t>(row)].LeaderName;
   }
+}
+
+// QEL computer players play a level beyond the table's eight (all of the city-count and three
+// quarters of the citizens' unhappiness); the game level then leaves them their share of the
+// whole units: 100 % at Prince, 75 % at Deity.
+TEST(RecordsRealSaves, QelComputerPlayersOnTheComputerLevel) {
+  ORV5_REQUIRE_REAL_SAVE(hotseatPath, "qel-hotseat-t26.Orv5Save");
+  ORV5_REQUIRE_REAL_SAVE(polandPath, "qel-poland-t12.Orv5Save");
+  const SaveAnalysis hotseat = AnalyseRealSave(hotseatPath);
+  ASSERT_GE(hotseat.Leaders.size(), 4U);
+  EXPECT_EQ(hotseat.SlotHandicap[3], 8);
+  EXPECT_EQ(hotseat.Leaders[3].Unhappiness, 9);  // 2 cities and 5 citizens: 6 + 3.75
+  const SaveAnalysis poland = AnalyseRealSave(polandPath);
+  ASSERT_GE(poland.Leaders.size(), 7U);
+  EXPECT_EQ(poland.DifficultyPercent7, 75);
+  const std::array<int32_t, 3> rows{poland.Leaders[1].Unhappiness, poland.Leaders[2].Unhappiness,
+                                    poland.Leaders[6].Unhappiness};
+  EXPECT_EQ(rows, (std::array<int32_t, 3>{4, 6, 6}));  // 6 -> 4.5, 9.75 -> 6.75, 8.25 -> 6
 }
 
 // The first player's points are labelled a turn later: its record of the end of turn 11 is

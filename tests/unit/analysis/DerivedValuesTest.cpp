@@ -106,7 +106,7 @@ TEST(Unhappiness, GandhiAtDeity) {
   AddCity(save, 0, 4);
   AddCity(save, 0, 2);
   ComputeDerivedValues(save);
-  // cities: 2 x 6 x 60 x 1000; citizens: (20 + 10) x 100 x 60
+  // cities: 2 x 6 x 100 x 1000; citizens: (20 + 10) x 100 x 100; 15 units, of which 60 %
   EXPECT_EQ(save.Leaders[0].Unhappiness, 9);
   save.Leaders[0].LeaderIndex = 3;
   ComputeDerivedValues(save);
@@ -126,7 +126,7 @@ TEST(Unhappiness, HumanPlayersUseTheirOwnPercentages) {
 }
 
 // Each nation's own difficulty row (the header's per-slot list) sets its city-count and citizen
-// percentages; a computer player's are then lowered by the game level's computer percentage.
+// percentages; a computer player keeps the game level's computer share of the whole.
 TEST(Unhappiness, OwnDifficultyRowOfEachPlayer) {
   SaveAnalysis save = FourPlayers();
   save.DifficultyPercent5 = 40;  // the game level (Settler-like for humans, Immortal for computers)
@@ -134,25 +134,27 @@ TEST(Unhappiness, OwnDifficultyRowOfEachPlayer) {
   save.DifficultyPercent7 = 75;
   const auto percents = [&](int32_t row) {
     const UnhappinessPercents p = UnhappinessPercentsOf(save, save.Leaders[static_cast<size_t>(row)]);
-    return std::tuple(p.Cities, p.Citizens);
+    return std::tuple(p.Cities, p.Citizens, p.Computer);
   };
   save.Leaders[0].Status = 1;
-  EXPECT_EQ(percents(0), std::tuple(75, 75));  // own row unknown: 100 % x 75 %
-  save.SlotHandicap[0] = 1;                    // Chieftain, 60 % and 60 %
-  EXPECT_EQ(percents(0), std::tuple(45, 45));
-  save.SlotHandicap[0] = 8;                    // a row beyond the table counts 100 %
-  EXPECT_EQ(percents(0), std::tuple(75, 75));
-  save.SlotHandicap[0] = 7;                    // the last row of the table
-  EXPECT_EQ(percents(0), std::tuple(75, 75));
-  EXPECT_EQ(percents(1), std::tuple(40, 45));  // a human without a row keeps the game level's
-  save.SlotHandicap[1] = 2;                    // Warlord, 75 % and 75 %
-  EXPECT_EQ(percents(1), std::tuple(75, 75));
-  save.SlotHandicap[22] = 0;                   // city-states follow the game level, whatever their row
+  EXPECT_EQ(percents(0), std::tuple(100, 100, 75));  // own row unknown
+  save.SlotHandicap[0] = 1;                          // Chieftain, 60 % and 60 %
+  EXPECT_EQ(percents(0), std::tuple(60, 60, 75));
+  save.SlotHandicap[0] = 7;                          // the last row of the table
+  EXPECT_EQ(percents(0), std::tuple(100, 100, 75));
+  save.SlotHandicap[0] = 8;                          // the first row beyond it: the computer players' level
+  EXPECT_EQ(percents(0), std::tuple(100, 75, 75));
+  EXPECT_EQ(percents(1), std::tuple(40, 45, 100));   // a human without a row keeps the game level's
+  save.SlotHandicap[1] = 2;                          // Warlord, 75 % and 75 %
+  EXPECT_EQ(percents(1), std::tuple(75, 75, 100));
+  save.SlotHandicap[1] = 8;                          // a human beyond the table keeps the game level's
+  EXPECT_EQ(percents(1), std::tuple(40, 45, 100));
+  save.SlotHandicap[22] = 0;                         // city-states follow the game level, whatever their row
   save.Leaders[2].Status = 1;
-  EXPECT_EQ(percents(2), std::tuple(75, 75));
-  EXPECT_EQ(percents(3), std::tuple(40, 45));
-  save.Leaders[1].Slot = MaxPlayers;           // a slot outside the list counts as unknown
-  EXPECT_EQ(percents(1), std::tuple(40, 45));
+  EXPECT_EQ(percents(2), std::tuple(75, 75, 100));
+  EXPECT_EQ(percents(3), std::tuple(40, 45, 100));
+  save.Leaders[1].Slot = MaxPlayers;                 // a slot outside the list counts as unknown
+  EXPECT_EQ(percents(1), std::tuple(40, 45, 100));
 }
 
 TEST(Unhappiness, ComputerPlayerOnItsOwnRow) {
@@ -163,8 +165,26 @@ TEST(Unhappiness, ComputerPlayerOnItsOwnRow) {
   save.Leaders[0].GrossHappiness = 12;
   AddCity(save, 0, 3);
   ComputeDerivedValues(save);
-  // (3 + 3) x 45 % = 2.7
+  // (3 + 3) x 60 % = 3.6, cut to 3, then 75 % of it
   EXPECT_EQ(std::tuple(save.Leaders[0].Unhappiness, save.Leaders[0].Happiness), std::tuple(2, 10));
+}
+
+// The computer share applies to the unhappiness cut to whole units: 9.75 becomes 9, of which
+// 75 % is 6 (the share taken first would give 7.31, so 7).
+TEST(Unhappiness, ComputerShareOfTheWholeUnits) {
+  SaveAnalysis save = FourPlayers();
+  save.DifficultyPercent7 = 75;
+  save.SlotHandicap[0] = 8;
+  save.Leaders[0].Status = 1;
+  AddCity(save, 0, 3);
+  AddCity(save, 0, 2);
+  ComputeDerivedValues(save);
+  const TLeaderInfoRec& p = save.Leaders[0];
+  EXPECT_EQ(std::tuple(p.CityUnhappiness, p.CitizenUnhappinessSum), std::tuple(2 * 3 * 100, 5 * 1000 * 75));
+  EXPECT_EQ(p.Unhappiness, 6);
+  save.DifficultyPercent7 = 100;  // nothing lowered: the whole units themselves
+  ComputeDerivedValues(save);
+  EXPECT_EQ(p.Unhappiness, 9);
 }
 
 TEST(Unhappiness, SpecialistsAndPolicies) {
@@ -269,6 +289,19 @@ TEST(Culture, HappinessGoldenAgeAndCityStates) {
   EXPECT_EQ(std::tuple(p.FriendOf[2], p.FriendOf[3], p.AllyOf[2], p.AllyOf[3]), std::tuple(-1, 0, 0, -1));
   EXPECT_EQ(std::tuple(p.GoldenAgeCulture, p.CulturePerTurn), std::tuple((6 + 11) * 20 / 100, 17 + 3));
   EXPECT_EQ(std::tuple(p.CSFaith, p.FaithPerTurn), std::tuple(8, 8));
+}
+
+// Under the QEL rules the policy no longer turns happiness into culture; the other layouts keep it.
+TEST(Culture, HappinessCultureOnlyOutsideQel) {
+  for (auto [isQel, expected] : {std::tuple{0, 6}, std::tuple{-1, 0}}) {
+    SaveAnalysis save = FourPlayers();
+    save.IsQEL = isQel;
+    TLeaderInfoRec& p = save.Leaders[0];
+    p.GrossHappiness = 13;
+    save.PolicyFlags[0][PolicyHappinessCulture] = 1;
+    ComputeDerivedValues(save);
+    EXPECT_EQ(std::tuple(p.HappinessCulture, p.CulturePerTurn), std::tuple(expected, expected)) << "IsQEL " << isQel;
+  }
 }
 
 TEST(CityStates, BonusesGrowWithTheEra) {
