@@ -93,8 +93,8 @@ QString DiffCommand(const QString& folder, const QString& earlier, const QString
 // A folder of builder-made saves of one game at turns 0 .. count-1.
 void WriteLineSaves(const QString& folder, int count) {
   for (int turn = 0; turn < count; ++turn) {
-    testing::LineSave spec{"", turn, 100 * turn, {{1, "Athens is founded."}}};
-    const testing::Bytes bytes = testing::BuildLineSave(spec).File();
+    testing::LineSave line{"", turn, 100 * turn, {{1, "Athens is founded."}}};
+    const testing::Bytes bytes = testing::BuildLineSave(line).File();
     WriteBytes(QDir(folder).filePath(QStringLiteral("line-%1.Orv5Save").arg(turn, 3, 10, QLatin1Char('0'))),
                QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
                QIODevice::WriteOnly);

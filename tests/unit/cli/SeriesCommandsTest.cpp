@@ -30,8 +30,8 @@ std::set<std::string> Keys(const nlohmann::json& object) {
 class SeriesCommands : public ::testing::Test {
  protected:
   std::string Write(const std::string& name, const Bytes& bytes) { return folder_.Write(name, bytes); }
-  std::string WriteSave(const std::string& name, const LineSave& spec) {
-    return Write(name, testing::BuildLineSave(spec).File());
+  std::string WriteSave(const std::string& name, const LineSave& line) {
+    return Write(name, testing::BuildLineSave(line).File());
   }
 
   int Check(const std::vector<std::string>& arguments, bool json) {

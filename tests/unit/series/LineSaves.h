@@ -27,30 +27,30 @@ struct LineSave {
 // Player p's score at turn t in every save of the game: 10 t + p, so that turns and players differ.
 inline int32_t LineScore(int32_t player, int32_t turn) { return 10 * turn + player; }
 
-inline SyntheticSave BuildLineSave(const LineSave& spec) {
+inline SyntheticSave BuildLineSave(const LineSave& line) {
   SyntheticSave save = MakeSave(Layout::QEL, 8);
-  save.Body.ElapsedTurns = spec.Turn;
-  save.Body.PlayTime = spec.PlayTime;
-  WriteReplayLog(save.Sections, 8, spec.Replay, 1);
-  const int32_t last = spec.LastHistoryTurn >= 0 ? spec.LastHistoryTurn : spec.Turn;
+  save.Body.ElapsedTurns = line.Turn;
+  save.Body.PlayTime = line.PlayTime;
+  WriteReplayLog(save.Sections, 8, line.Replay, 1);
+  const int32_t last = line.LastHistoryTurn >= 0 ? line.LastHistoryTurn : line.Turn;
   for (int32_t player = 0; player < LinePlayers; ++player) {
     std::vector<HistoryPoints> datasets(27);
     for (int32_t turn = 0; turn <= last; ++turn) {
-      const bool changed = player == 1 && turn == spec.ChangedScoreTurn;
+      const bool changed = player == 1 && turn == line.ChangedScoreTurn;
       datasets[0].emplace_back(turn, LineScore(player, turn) + (changed ? 5 : 0));
     }
     WriteHistoryBlock(save.Sections, datasets);
   }
   WriteClosingDatasetList(save.Sections, 26);
-  if (spec.ReloadRecords > 0) WriteCancerBlock(save.Sections, spec.ReloadRecords);
+  if (line.ReloadRecords > 0) WriteCancerBlock(save.Sections, line.ReloadRecords);
   return save;
 }
 
-inline SaveSummary SummaryOf(const LineSave& spec) { return SummariseSave(spec.File, Analyse(BuildLineSave(spec))); }
+inline SaveSummary SummaryOf(const LineSave& line) { return SummariseSave(line.File, Analyse(BuildLineSave(line))); }
 
-inline std::vector<SaveSummary> SummariesOf(const std::vector<LineSave>& specs) {
+inline std::vector<SaveSummary> SummariesOf(const std::vector<LineSave>& lines) {
   std::vector<SaveSummary> summaries;
-  for (const LineSave& spec : specs) summaries.push_back(SummaryOf(spec));
+  for (const LineSave& line : lines) summaries.push_back(SummaryOf(line));
   return summaries;
 }
 

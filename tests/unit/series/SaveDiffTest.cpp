@@ -147,10 +147,10 @@ TEST(Diff, SavesOfDifferentGamesOrThatCannotBeComparedAreRefused) {
 }
 
 TEST(Summary, BuilderSaveKeepsItsPastAndSessions) {
-  LineSave spec{"a", 6, 1234, {{1, "Athens is founded."}, {2, "Session 2 starts"}}};
-  spec.LastHistoryTurn = 9;
-  spec.ReloadRecords = 3;
-  const SaveSummary save = SummaryOf(spec);
+  LineSave line{"a", 6, 1234, {{1, "Athens is founded."}, {2, "Session 2 starts"}}};
+  line.LastHistoryTurn = 9;
+  line.ReloadRecords = 3;
+  const SaveSummary save = SummaryOf(line);
   EXPECT_TRUE(save.Comparable());
   EXPECT_EQ(save.Turn, 6);
   EXPECT_EQ(save.PlayTime, 1234);

@@ -25,10 +25,10 @@ std::vector<LineSave> BranchingGame() {
 }
 
 // Puts the saves in the order given, as the background work delivers them.
-void PutAll(SavesPanelModel& panel, const std::vector<LineSave>& specs) {
-  for (const LineSave& spec : specs) {
-    const SaveAnalysis analysis = Analyse(BuildLineSave(spec));
-    panel.PutSave(spec.File, PanelFactsOf(analysis), SummariseSave(spec.File, analysis));
+void PutAll(SavesPanelModel& panel, const std::vector<LineSave>& lines) {
+  for (const LineSave& line : lines) {
+    const SaveAnalysis analysis = Analyse(BuildLineSave(line));
+    panel.PutSave(line.File, PanelFactsOf(analysis), SummariseSave(line.File, analysis));
   }
 }
 
@@ -46,9 +46,9 @@ Lines ChildFiles(const SavesPanelModel& panel, int row) {
 
 TEST(SavesPanel, SavesOfOneGameFollowTheirLinesAndABranchHangsUnderTheSaveItContinues) {
   SavesPanelModel panel;
-  std::vector<LineSave> specs = BranchingGame();
-  std::reverse(specs.begin(), specs.end());  // arrival order does not matter
-  PutAll(panel, specs);
+  std::vector<LineSave> lines = BranchingGame();
+  std::reverse(lines.begin(), lines.end());  // arrival order does not matter
+  PutAll(panel, lines);
   panel.Regroup();
   ASSERT_EQ(panel.TopRows().size(), 1u);
   const int game = panel.TopRows()[0];
