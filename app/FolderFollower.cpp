@@ -1,18 +1,21 @@
 #include "app/FolderFollower.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <system_error>
+
+#include "app/SaveLoading.h"
+#include "savefile/SaveFolder.h"
 
 namespace orv5::ui {
 
 QStringList SaveFilesIn(const QString& folder) {
-  QDir dir(folder);
-  dir.setNameFilters({QStringLiteral("*.Orv5Save")});
-  dir.setFilter(QDir::Files | QDir::Readable);
-  dir.setSorting(QDir::Name);
+  std::error_code error;
   QStringList files;
-  for (const QString& name : dir.entryList()) files.push_back(dir.filePath(name));
+  for (const std::string& path : SaveFilesInFolder(ToPath(folder), error)) {
+    files.push_back(QFile::decodeName(QByteArray::fromStdString(path)));
+  }
   return files;
 }
 

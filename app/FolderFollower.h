@@ -13,7 +13,8 @@
 
 namespace orv5::ui {
 
-// Every *.Orv5Save file of a folder (the extension in any case), sorted by name.
+// Every *.Orv5Save file of a folder (the extension in any case), sorted by name, as `orv5`
+// lists a folder; empty when the folder cannot be read.
 QStringList SaveFilesIn(const QString& folder);
 
 class FolderFollower : public QObject {

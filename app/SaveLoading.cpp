@@ -25,11 +25,6 @@ size_t TextBytes(const std::string& text) { return text.capacity() > 15 ? text.c
 
 std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
 
-LoadResult LoadSaveFile(const QString& path) {
-  loadCount.fetch_add(1, std::memory_order_relaxed);
-  return orv5::LoadSave(ToPath(path));
-}
-
 LoadResult LoadSaveFile(const QString& path, SaveContainer&& spare) {
   loadCount.fetch_add(1, std::memory_order_relaxed);
   return orv5::LoadSave(ToPath(path), std::move(spare));

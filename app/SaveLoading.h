@@ -17,9 +17,8 @@ namespace orv5::ui {
 std::filesystem::path ToPath(const QString& path);
 
 // Reads and decodes a save file. Counts every call, from any thread.
-LoadResult LoadSaveFile(const QString& path);
-// The same in the buffers of `spare`, a loaded save no longer needed.
-LoadResult LoadSaveFile(const QString& path, SaveContainer&& spare);
+// `spare` may lend the buffers of a loaded save no longer needed.
+LoadResult LoadSaveFile(const QString& path, SaveContainer&& spare = SaveContainer{});
 // How many times LoadSaveFile ran since the program started.
 int64_t SaveLoadCount();
 

@@ -1,9 +1,9 @@
 #include "cli/SaveArguments.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
+
+#include "savefile/SaveFolder.h"
 
 namespace orv5 {
 
@@ -11,21 +11,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsSaveName(const fs::path& path) {
-  std::string extension = path.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return extension == ".orv5save";
-}
-
 // The save files of a folder, sorted by name; false when the folder cannot be read or holds none.
 bool SavesInFolder(const fs::path& folder, std::vector<std::string>& files, std::ostream& err) {
   std::error_code error;
-  std::vector<std::string> found;
-  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-    std::error_code typeError;
-    if (IsSaveName(entry->path()) && entry->is_regular_file(typeError)) found.push_back(entry->path().string());
-  }
+  const std::vector<std::string> found = SaveFilesInFolder(folder, error);
   if (error) {
     err << folder.string() << ": the folder cannot be read: " << error.message() << "\n";
     return false;
@@ -34,7 +23,6 @@ bool SavesInFolder(const fs::path& folder, std::vector<std::string>& files, std:
     err << folder.string() << ": no *.Orv5Save files in this folder\n";
     return false;
   }
-  std::sort(found.begin(), found.end());
   files.insert(files.end(), found.begin(), found.end());
   return true;
 }

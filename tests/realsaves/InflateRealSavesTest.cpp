@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "savefile/Inflate.h"
 #include "tests/support/RealSaves.h"
+#include "views/ModelJson.h"
 
 namespace orv5 {
 namespace {
@@ -42,8 +43,7 @@ SaveContainer WithZlibBody(const SaveContainer& save) {
 }
 
 std::string Dump(const SaveContainer& save, AnalysisThreads threads) {
-  return AnalysisJson(save, Save5Analyse(save, threads))
-      .dump(1, ' ', false, nlohmann::json::error_handler_t::replace);
+  return DumpJson(AnalysisJson(save, Save5Analyse(save, threads)), 1);
 }
 
 class RealSaveIdentity : public ::testing::TestWithParam<const char*> {};
